@@ -1,0 +1,315 @@
+#include "archive/ArchiveWriter.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "archive/ArchiveFormat.h"
+#include "archive/FileSpecScanner.h"
+#include "platform/DosDateTime.h"
+#include "platform/FileAttributes.h"
+#include "platform/TempFile.h"
+
+namespace arkwell::archive {
+
+namespace {
+
+constexpr const char* kChangedWhileReading = "File changed while reading: ";
+constexpr int kMaxEmptyReads = 4;
+
+// Opens a source file for reading without blocking on FIFOs; only regular
+// files qualify. Returns -1 with errno set otherwise.
+int openSource(const std::string& path, struct stat& st) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) {
+    return -1;
+  }
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    const int err = S_ISREG(st.st_mode) ? errno : EINVAL;
+    ::close(fd);
+    errno = err;
+    return -1;
+  }
+  ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+  return fd;
+}
+
+// One read of up to `size` bytes, repeated until full or at the end of the
+// file, so block boundaries never depend on how the kernel splits reads.
+ssize_t readBlock(int fd, char* buffer, size_t size) {
+  size_t got = 0;
+  while (got < size) {
+    const ssize_t n = ::read(fd, buffer + got, size - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return -1;
+    if (n == 0) break;
+    got += static_cast<size_t>(n);
+  }
+  return static_cast<ssize_t>(got);
+}
+
+bool fileExists(const std::string& path) {
+  struct stat st{};
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+std::string systemError(const std::string& action, const std::string& path, int err) {
+  return action + " " + path + ": " + std::strerror(err);
+}
+
+}  // namespace
+
+ArchiveWriter::ArchiveWriter(TBackupFile& engine) : e_(engine), readBuffer_(format::kBlockSize) {}
+
+void ArchiveWriter::counter(int64_t dirs, int64_t files, const std::string& dir) {
+  if (e_.OnCounter) {
+    e_.OnCounter(e_, dirs, files, dir);
+  }
+}
+
+std::vector<std::string> ArchiveWriter::expand(const std::vector<std::string>& fileSpecs,
+                                               const std::string& archiveName) {
+  std::vector<std::string> files;
+  FileSpecScanner::FilterFn filter;
+  if (e_.BackupMode() == bmIncremental) {
+    filter = [](const std::string& path) { return platform::isArchiveFlagSet(path); };
+  }
+  const std::function<bool()> keepGoing = [this] { return e_.continue_.load(); };
+  FileSpecScanner scanner(
+      TBackupFile::ExcludeList, absolutePath(archiveName), filter,
+      [this](int64_t dirs, int64_t found, const std::string& dir) { counter(dirs, found, dir); }, keepGoing);
+  for (const std::string& line : fileSpecs) {
+    if (!e_.continue_) break;
+    scanner.expand(line, files);
+  }
+  counter(scanner.dirCount(), scanner.fileCount(), "-1");
+  return files;
+}
+
+void ArchiveWriter::measure(std::vector<std::string>& files, std::string& identity) {
+  std::vector<std::string> kept;
+  kept.reserve(files.size());
+  size_t next = 0;
+  for (; next < files.size() && e_.continue_; ++next) {
+    const std::string& path = files[next];
+    counter(0, static_cast<int64_t>(kept.size()) + 1, "-1");
+    struct stat st{};
+    const int fd = openSource(path, st);
+    if (fd < 0) {
+      TBackupFile::SkippedFiles.push_back(path);
+      continue;
+    }
+    ::close(fd);
+    e_.totalBytes_ += st.st_size;
+    if (e_.SaveFileID) {
+      identity += format::fileListLine(path, platform::toDosDateTime(st.st_mtim.tv_sec), st.st_size);
+    }
+    kept.push_back(path);
+  }
+  // Entries not reached after a stop stay listed, as they were.
+  for (; next < files.size(); ++next) {
+    kept.push_back(std::move(files[next]));
+  }
+  files.swap(kept);
+}
+
+bool ArchiveWriter::backup(const std::vector<std::string>& fileSpecs, const std::string& archiveName) {
+  e_.startOperation();
+  e_.filesDone_ = 0;
+  e_.totalBytes_ = 0;
+  e_.bytesDone_ = 0;
+  e_.fileCount_ = 0;
+  archiveName_ = archiveName;
+  volume_ = 1;
+  blocksInVolume_ = 0;
+  stored_.clear();
+
+  std::vector<std::string> files = expand(fileSpecs, archiveName);
+  if (!e_.continue_) {
+    return false;
+  }
+  e_.raiseProgress(std::string(), 0);
+  e_.totalBytes_ = 0;
+  e_.filesDone_ = 0;
+
+  std::string identity;
+  measure(files, identity);
+
+  std::string listFile;
+  if (e_.SaveFileID && e_.continue_) {
+    try {
+      listFile = platform::createTempFile("FID");
+      OutputFile list;
+      list.create(listFile);
+      list.write(identity);
+      list.close();
+      files.insert(files.begin(), listFile);
+      e_.totalBytes_ += static_cast<int64_t>(identity.size());
+    } catch (const std::exception& ex) {
+      e_.fail(ecTempFile, ex.what());
+    }
+  }
+  identity.clear();
+  identity.shrink_to_fit();
+
+  const bool hasList = !listFile.empty() && !files.empty() && files.front() == listFile;
+  e_.fileCount_ = static_cast<int64_t>(files.size()) - (hasList ? 1 : 0);
+  try {
+    archive_.create(archiveName);
+    archive_.write(format::encodeHeader(e_.BackupTitle, e_.totalBytes_, e_.fileCount_));
+  } catch (const ArchiveError& ex) {
+    e_.fail(ecCannotWriteArchive, ex.what());
+  }
+  e_.bytesDone_ = 0;
+
+  bool result = false;
+  if (e_.continue_) {
+    try {
+      BlockCompressor compressor(zlibLevel(e_.CompressionLevel));
+      compressor_ = &compressor;
+      for (size_t i = 0; i < files.size() && e_.continue_; ++i) {
+        if (!fileExists(files[i])) continue;
+        counter(0, static_cast<int64_t>(i) + 1, "-2");
+        storeFile(files[i], static_cast<int64_t>(i) + 1, hasList && i == 0);
+      }
+      compressor_ = nullptr;
+    } catch (const CompressionFailure& ex) {
+      compressor_ = nullptr;
+      e_.fail(ecCompression, ex.what() + std::string(" while storing ") + e_.currentFile_);
+    }
+  }
+  writeEndMarkerAndClose(result);
+  files.clear();
+  if (!listFile.empty()) {
+    ::unlink(listFile.c_str());
+  }
+  if (result && e_.SetArchiveFlag) {
+    clearArchiveFlags();
+  }
+  e_.raiseFinalEvents();
+  return result;
+}
+
+void ArchiveWriter::writeEndMarkerAndClose(bool& result) {
+  try {
+    if (e_.continue_) {
+      char end[4];
+      format::storeInt32(end, format::kEndMarker);
+      archive_.write(end, 4);
+      archive_.close();
+      result = true;
+    } else {
+      archive_.close();
+    }
+  } catch (const ArchiveError& ex) {
+    result = false;
+    if (e_.errorCode_ == 0) e_.fail(ecCannotWriteArchive, ex.what());
+  }
+}
+
+// Flags are cleared only once the archive is complete: a failed archive is
+// deleted by its run, and its files must stay marked for the next one.
+void ArchiveWriter::clearArchiveFlags() {
+  for (const StoredFile& file : stored_) {
+    counter(0, file.position, "-3");
+    platform::clearArchiveFlag(file.path, file.asStored);
+  }
+  stored_.clear();
+}
+
+void ArchiveWriter::storeFile(const std::string& path, int64_t position, bool isFileList) {
+  e_.currentFile_ = path;
+  struct stat st{};
+  int fd = -1;
+  try {
+    archive_.write(format::encodeName(isFileList ? std::string(format::kFileListName) : path));
+    fd = openSource(path, st);
+    if (fd < 0) {
+      e_.fail(ecCannotReadFile, systemError("cannot open", path, errno));
+      return;
+    }
+    std::string date;
+    format::putInt32(date, platform::toDosDateTime(st.st_mtim.tv_sec));
+    archive_.write(date);
+  } catch (const ArchiveError& ex) {
+    if (fd >= 0) ::close(fd);
+    e_.fail(ecCannotWriteArchive, ex.what());
+    return;
+  }
+
+  int64_t remaining = st.st_size;
+  bool readFailed = false;
+  try {
+    while (e_.continue_) {
+      writeDataSection(fd, path, remaining);
+      if (remaining <= 0) break;
+    }
+  } catch (const FileIoError& ex) {
+    e_.fail(ecCannotWriteArchive, ex.what());
+  } catch (const CompressionFailure& ex) {
+    e_.fail(ecCompression, std::string(ex.what()) + " while storing " + path);
+  }
+  readFailed = e_.errorCode_ == ecCannotReadFile;
+  ::close(fd);
+  if (!isFileList && !readFailed) {
+    ++e_.filesDone_;
+    if (e_.SetArchiveFlag && remaining <= 0) {
+      stored_.push_back({path, position, st});
+    }
+  }
+}
+
+void ArchiveWriter::writeDataSection(int fd, const std::string& path, int64_t& remaining) {
+  archive_.write(format::kMarker.data(), format::kMarker.size());
+  int emptyReads = 0;
+  char lengthBytes[4];
+  while (emptyReads < kMaxEmptyReads && remaining > 0 && e_.continue_) {
+    // A fresh continuation volume always takes a block, so that even a tiny
+    // volume size makes progress instead of filling 999 empty volumes.
+    if (e_.MaxSize != 0 && archive_.position() >= e_.MaxSize - format::kVolumeReserve &&
+        !(volume_ > 1 && blocksInVolume_ == 0)) {
+      break;
+    }
+    const ssize_t got = readBlock(fd, readBuffer_.data(), readBuffer_.size());
+    if (got < 0) {
+      e_.fail(ecCannotReadFile, systemError("cannot read", path, errno));
+      break;
+    }
+    remaining -= got;
+    e_.bytesDone_ += got;
+    if (got == 0 && ++emptyReads == kMaxEmptyReads) {
+      remaining = 0;
+      TBackupFile::SkippedFiles.push_back(kChangedWhileReading + path);
+    }
+    const CompressedBlock block = compressor_->compress(readBuffer_.data(), static_cast<size_t>(got));
+    format::storeInt32(lengthBytes, block.length);
+    archive_.write(lengthBytes, 4);
+    archive_.write(block.data, block.size());
+    ++blocksInVolume_;
+    e_.raiseProgress(e_.currentFile_, format::percentOf(e_.bytesDone_, e_.totalBytes_));
+  }
+  format::storeInt32(lengthBytes, format::kTerminator);
+  archive_.write(lengthBytes, 4);
+  if (remaining > 0 && e_.continue_ && emptyReads < kMaxEmptyReads) {
+    startNextVolume();
+  }
+}
+
+void ArchiveWriter::startNextVolume() {
+  if (volume_ + 1 > format::kMaxVolumes) {
+    e_.fail(ecCannotWriteArchive, archiveName_ + " would need more than " + std::to_string(format::kMaxVolumes) +
+                                      " volumes; choose a larger volume size");
+    return;
+  }
+  ++volume_;
+  archive_.write(format::encodeLinkRecord(volume_));
+  archive_.close();
+  if (!e_.askNeedDisk(volume_)) {
+    return;  // refused: a stop without error code
+  }
+  archive_.create(format::volumeFileName(archiveName_, volume_));
+  blocksInVolume_ = 0;
+}
+
+}  // namespace arkwell::archive

@@ -1,0 +1,45 @@
+#pragma once
+// The writing side of TBackupFile: one Backup operation. Internal to the
+// archive library; callers use TBackupFile::Backup.
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+#include "archive/BackupFile.h"
+#include "archive/BlockCodec.h"
+#include "archive/BufferedFile.h"
+
+namespace arkwell::archive {
+
+class ArchiveWriter {
+ public:
+  explicit ArchiveWriter(TBackupFile& engine);
+  bool backup(const std::vector<std::string>& fileSpecs, const std::string& archiveName);
+
+ private:
+  struct StoredFile {
+    std::string path;
+    int64_t position;
+    struct stat asStored;
+  };
+
+  std::vector<std::string> expand(const std::vector<std::string>& fileSpecs, const std::string& archiveName);
+  void measure(std::vector<std::string>& files, std::string& identity);
+  void storeFile(const std::string& path, int64_t position, bool isFileList);
+  void writeDataSection(int fd, const std::string& path, int64_t& remaining);
+  void startNextVolume();
+  void writeEndMarkerAndClose(bool& result);
+  void clearArchiveFlags();
+  void counter(int64_t dirs, int64_t files, const std::string& dir);
+
+  TBackupFile& e_;
+  std::string archiveName_;
+  OutputFile archive_;
+  int volume_ = 1;
+  int64_t blocksInVolume_ = 0;
+  BlockCompressor* compressor_ = nullptr;
+  std::vector<char> readBuffer_;
+  std::vector<StoredFile> stored_;
+};
+
+}  // namespace arkwell::archive

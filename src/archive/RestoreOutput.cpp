@@ -1,0 +1,131 @@
+#include "archive/RestoreOutput.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+#include "archive/RestoreTarget.h"
+
+namespace arkwell::archive {
+
+namespace {
+
+constexpr int kCreateFlags = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK;
+
+std::string reason(int err) { return std::strerror(err); }
+
+std::vector<std::string> splitPath(const std::string& relative) {
+  std::vector<std::string> parts;
+  size_t pos = 0;
+  while (pos <= relative.size()) {
+    size_t next = relative.find('/', pos);
+    if (next == std::string::npos) next = relative.size();
+    if (next > pos) parts.push_back(relative.substr(pos, next - pos));
+    pos = next + 1;
+  }
+  return parts;
+}
+
+// Keeps only regular files: a device or FIFO at the target is not replaced.
+RestoreOpen checkedRegular(int fd, const std::string& path) {
+  struct stat st{};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return {-1, path + " is not a regular file", {}};
+  }
+  return {fd, {}, {}};
+}
+
+RestoreOpen openBelow(const std::string& folder, const std::string& path) {
+  const std::string base = folder.size() > 1 && folder.back() == '/' ? folder.substr(0, folder.size() - 1) : folder;
+  if (!makeFolders(base)) {
+    return {-1, "cannot create folder " + base + ": " + reason(errno), {}};
+  }
+  int dir = ::open(base.c_str(), O_DIRECTORY | O_RDONLY | O_CLOEXEC);
+  if (dir < 0) {
+    return {-1, "cannot open folder " + base + ": " + reason(errno), {}};
+  }
+  const std::vector<std::string> parts = splitPath(path.substr(base == "/" ? 1 : base.size() + 1));
+  for (const std::string& part : parts) {
+    if (part == ".." || part == ".") {
+      ::close(dir);
+      return {-1, path + " has a \".\" or \"..\" component", {}};
+    }
+  }
+  if (parts.empty()) {
+    ::close(dir);
+    return {-1, path + " names no file", {}};
+  }
+  std::string walked = base;
+  for (size_t i = 0; i + 1 < parts.size(); ++i) {
+    walked += "/" + parts[i];
+    int sub = ::openat(dir, parts[i].c_str(), O_DIRECTORY | O_NOFOLLOW | O_RDONLY | O_CLOEXEC);
+    if (sub < 0 && errno == ENOENT) {
+      if (::mkdirat(dir, parts[i].c_str(), 0777) != 0 && errno != EEXIST) {
+        const int err = errno;
+        ::close(dir);
+        return {-1, "cannot create folder " + walked + ": " + reason(err), {}};
+      }
+      sub = ::openat(dir, parts[i].c_str(), O_DIRECTORY | O_NOFOLLOW | O_RDONLY | O_CLOEXEC);
+    }
+    if (sub < 0) {
+      const int err = errno;
+      ::close(dir);
+      if (err == ELOOP || err == ENOTDIR) {
+        return {-1, walked + " is a symbolic link or not a folder", {}};
+      }
+      return {-1, "cannot open folder " + walked + ": " + reason(err), {}};
+    }
+    ::close(dir);
+    dir = sub;
+  }
+  const int fd = ::openat(dir, parts.back().c_str(), kCreateFlags | O_NOFOLLOW, 0666);
+  const int err = errno;
+  ::close(dir);
+  if (fd < 0) {
+    if (err == ELOOP) {
+      return {-1, path + " is a symbolic link", {}};
+    }
+    return {-1, {}, "cannot create " + path + ": " + reason(err)};
+  }
+  return checkedRegular(fd, path);
+}
+
+}  // namespace
+
+bool makeFolders(const std::string& folder) {
+  if (folder.empty()) {
+    return true;
+  }
+  struct stat st{};
+  if (::stat(folder.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) return true;
+    errno = ENOTDIR;
+    return false;
+  }
+  const size_t slash = folder.find_last_of('/');
+  if (slash != std::string::npos && slash > 0 && !makeFolders(folder.substr(0, slash))) {
+    return false;
+  }
+  return ::mkdir(folder.c_str(), 0777) == 0 || errno == EEXIST;
+}
+
+RestoreOpen openRestoreTarget(const std::string& path, const std::string& targetFolder) {
+  if (!targetFolder.empty() && isBelowFolder(path, targetFolder)) {
+    return openBelow(targetFolder, path);
+  }
+  const size_t slash = path.find_last_of('/');
+  if (slash != std::string::npos && slash > 0 && !makeFolders(path.substr(0, slash))) {
+    return {-1, "cannot create folder " + path.substr(0, slash) + ": " + reason(errno), {}};
+  }
+  const int fd = ::open(path.c_str(), kCreateFlags, 0666);
+  if (fd < 0) {
+    return {-1, {}, "cannot create " + path + ": " + reason(errno)};
+  }
+  return checkedRegular(fd, path);
+}
+
+}  // namespace arkwell::archive
