@@ -18,37 +18,6 @@ namespace {
 constexpr const char* kChangedWhileReading = "File changed while reading: ";
 constexpr int kMaxEmptyReads = 4;
 
-// Opens a source file for reading without blocking on FIFOs; only regular
-// files qualify. Returns -1 with errno set otherwise.
-int openSource(const std::string& path, struct stat& st) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) {
-    return -1;
-  }
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    const int err = S_ISREG(st.st_mode) ? errno : EINVAL;
-    ::close(fd);
-    errno = err;
-    return -1;
-  }
-  ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-  return fd;
-}
-
-// One read of up to `size` bytes, repeated until full or at the end of the
-// file, so block boundaries never depend on how the kernel splits reads.
-ssize_t readBlock(int fd, char* buffer, size_t size) {
-  size_t got = 0;
-  while (got < size) {
-    const ssize_t n = ::read(fd, buffer + got, size - got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return -1;
-    if (n == 0) break;
-    got += static_cast<size_t>(n);
-  }
-  return static_cast<ssize_t>(got);
-}
-
 bool fileExists(const std::string& path) {
   struct stat st{};
   return ::stat(path.c_str(), &st) == 0;
@@ -60,7 +29,7 @@ std::string systemError(const std::string& action, const std::string& path, int 
 
 }  // namespace
 
-ArchiveWriter::ArchiveWriter(TBackupFile& engine) : e_(engine), readBuffer_(format::kBlockSize) {}
+ArchiveWriter::ArchiveWriter(TBackupFile& engine) : e_(engine) {}
 
 void ArchiveWriter::counter(int64_t dirs, int64_t files, const std::string& dir) {
   if (e_.OnCounter) {
@@ -95,7 +64,7 @@ void ArchiveWriter::measure(std::vector<std::string>& files, std::string& identi
     const std::string& path = files[next];
     counter(0, static_cast<int64_t>(kept.size()) + 1, "-1");
     struct stat st{};
-    const int fd = openSource(path, st);
+    const int fd = openSourceFile(path, st);
     if (fd < 0) {
       TBackupFile::SkippedFiles.push_back(path);
       continue;
@@ -166,16 +135,17 @@ bool ArchiveWriter::backup(const std::vector<std::string>& fileSpecs, const std:
   bool result = false;
   if (e_.continue_) {
     try {
-      BlockCompressor compressor(zlibLevel(e_.CompressionLevel));
-      compressor_ = &compressor;
+      const int workers = e_.WorkerThreads > 0 ? e_.WorkerThreads : SourceReader::defaultWorkers();
+      SourceReader source(files, zlibLevel(e_.CompressionLevel), workers);
+      source_ = &source;
       for (size_t i = 0; i < files.size() && e_.continue_; ++i) {
         if (!fileExists(files[i])) continue;
         counter(0, static_cast<int64_t>(i) + 1, "-2");
-        storeFile(files[i], static_cast<int64_t>(i) + 1, hasList && i == 0);
+        storeFile(i, files[i], hasList && i == 0);
       }
-      compressor_ = nullptr;
+      source_ = nullptr;
     } catch (const CompressionFailure& ex) {
-      compressor_ = nullptr;
+      source_ = nullptr;
       e_.fail(ecCompression, ex.what() + std::string(" while storing ") + e_.currentFile_);
     }
   }
@@ -218,31 +188,28 @@ void ArchiveWriter::clearArchiveFlags() {
   stored_.clear();
 }
 
-void ArchiveWriter::storeFile(const std::string& path, int64_t position, bool isFileList) {
+void ArchiveWriter::storeFile(size_t index, const std::string& path, bool isFileList) {
   e_.currentFile_ = path;
-  struct stat st{};
-  int fd = -1;
+  const auto position = static_cast<int64_t>(index) + 1;
   try {
     archive_.write(format::encodeName(isFileList ? std::string(format::kFileListName) : path));
-    fd = openSource(path, st);
-    if (fd < 0) {
-      e_.fail(ecCannotReadFile, systemError("cannot open", path, errno));
-      return;
-    }
-    std::string date;
-    format::putInt32(date, platform::toDosDateTime(st.st_mtim.tv_sec));
-    archive_.write(date);
   } catch (const ArchiveError& ex) {
-    if (fd >= 0) ::close(fd);
     e_.fail(ecCannotWriteArchive, ex.what());
     return;
   }
-
-  int64_t remaining = st.st_size;
-  bool readFailed = false;
+  const SourceReader::Opened opened = source_->open(index);
+  if (opened.error != 0) {
+    e_.fail(ecCannotReadFile, systemError("cannot open", path, opened.error));
+    source_->close();
+    return;
+  }
+  int64_t remaining = opened.st.st_size;
   try {
+    char date[4];
+    format::storeInt32(date, platform::toDosDateTime(opened.st.st_mtim.tv_sec));
+    archive_.write(date, 4);
     while (e_.continue_) {
-      writeDataSection(fd, path, remaining);
+      writeDataSection(path, remaining);
       if (remaining <= 0) break;
     }
   } catch (const FileIoError& ex) {
@@ -250,17 +217,17 @@ void ArchiveWriter::storeFile(const std::string& path, int64_t position, bool is
   } catch (const CompressionFailure& ex) {
     e_.fail(ecCompression, std::string(ex.what()) + " while storing " + path);
   }
-  readFailed = e_.errorCode_ == ecCannotReadFile;
-  ::close(fd);
+  source_->close();
+  const bool readFailed = e_.errorCode_ == ecCannotReadFile;
   if (!isFileList && !readFailed) {
     ++e_.filesDone_;
     if (e_.SetArchiveFlag && remaining <= 0) {
-      stored_.push_back({path, position, st});
+      stored_.push_back({path, position, opened.st});
     }
   }
 }
 
-void ArchiveWriter::writeDataSection(int fd, const std::string& path, int64_t& remaining) {
+void ArchiveWriter::writeDataSection(const std::string& path, int64_t& remaining) {
   archive_.write(format::kMarker.data(), format::kMarker.size());
   int emptyReads = 0;
   char lengthBytes[4];
@@ -271,21 +238,20 @@ void ArchiveWriter::writeDataSection(int fd, const std::string& path, int64_t& r
         !(volume_ > 1 && blocksInVolume_ == 0)) {
       break;
     }
-    const ssize_t got = readBlock(fd, readBuffer_.data(), readBuffer_.size());
-    if (got < 0) {
-      e_.fail(ecCannotReadFile, systemError("cannot read", path, errno));
+    const SourceReader::Block block = source_->next();
+    if (block.got < 0) {
+      e_.fail(ecCannotReadFile, systemError("cannot read", path, block.error));
       break;
     }
-    remaining -= got;
-    e_.bytesDone_ += got;
-    if (got == 0 && ++emptyReads == kMaxEmptyReads) {
+    remaining -= block.got;
+    e_.bytesDone_ += block.got;
+    if (block.got == 0 && ++emptyReads == kMaxEmptyReads) {
       remaining = 0;
       TBackupFile::SkippedFiles.push_back(kChangedWhileReading + path);
     }
-    const CompressedBlock block = compressor_->compress(readBuffer_.data(), static_cast<size_t>(got));
-    format::storeInt32(lengthBytes, block.length);
+    format::storeInt32(lengthBytes, block.compressed.length);
     archive_.write(lengthBytes, 4);
-    archive_.write(block.data, block.size());
+    archive_.write(block.compressed.data, block.compressed.size());
     ++blocksInVolume_;
     e_.raiseProgress(e_.currentFile_, format::percentOf(e_.bytesDone_, e_.totalBytes_));
   }

@@ -8,6 +8,7 @@
 #include "archive/BackupFile.h"
 #include "archive/BlockCodec.h"
 #include "archive/BufferedFile.h"
+#include "archive/SourceReader.h"
 
 namespace arkwell::archive {
 
@@ -25,8 +26,8 @@ class ArchiveWriter {
 
   std::vector<std::string> expand(const std::vector<std::string>& fileSpecs, const std::string& archiveName);
   void measure(std::vector<std::string>& files, std::string& identity);
-  void storeFile(const std::string& path, int64_t position, bool isFileList);
-  void writeDataSection(int fd, const std::string& path, int64_t& remaining);
+  void storeFile(size_t index, const std::string& path, bool isFileList);
+  void writeDataSection(const std::string& path, int64_t& remaining);
   void startNextVolume();
   void writeEndMarkerAndClose(bool& result);
   void clearArchiveFlags();
@@ -37,8 +38,7 @@ class ArchiveWriter {
   OutputFile archive_;
   int volume_ = 1;
   int64_t blocksInVolume_ = 0;
-  BlockCompressor* compressor_ = nullptr;
-  std::vector<char> readBuffer_;
+  SourceReader* source_ = nullptr;
   std::vector<StoredFile> stored_;
 };
 

@@ -54,6 +54,9 @@ class TBackupFile {
   bool SetArchiveFlag = false;
   bool RestoreFullPath = false;
   bool SaveFileID = false;
+  // Threads compressing blocks during Backup: 0 one per core, 1 none besides
+  // the caller. The archive is byte for byte the same whatever the number.
+  int WorkerThreads = 0;
 
   const std::string& Version() const;  // "5.10"
   TBackupMode BackupMode() const { return backupMode_; }

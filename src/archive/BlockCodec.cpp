@@ -25,17 +25,21 @@ BlockCompressor::BlockCompressor(int zlibLevel) : state_(std::make_unique<State>
 BlockCompressor::~BlockCompressor() { deflateEnd(&state_->stream); }
 
 CompressedBlock BlockCompressor::compress(const char* input, size_t size) {
+  return compress(input, size, state_->output.data());
+}
+
+CompressedBlock BlockCompressor::compress(const char* input, size_t size, char* output) {
   z_stream& zs = state_->stream;
   if (deflateReset(&zs) != Z_OK) {
     throw CompressionFailure("cannot reset the compressor");
   }
   zs.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(input));
   zs.avail_in = static_cast<uInt>(size);
-  zs.next_out = reinterpret_cast<Bytef*>(state_->output.data());
-  zs.avail_out = static_cast<uInt>(state_->output.size());
+  zs.next_out = reinterpret_cast<Bytef*>(output);
+  zs.avail_out = static_cast<uInt>(format::kBlockSize);
   const int rc = deflate(&zs, Z_FINISH);
   if (rc == Z_STREAM_END) {
-    return {static_cast<int32_t>(zs.total_out), state_->output.data()};
+    return {static_cast<int32_t>(zs.total_out), output};
   }
   if (rc == Z_OK || rc == Z_BUF_ERROR) {
     // The compressed form does not fit in one block: store the bytes as read.

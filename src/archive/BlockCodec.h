@@ -29,6 +29,8 @@ class BlockCompressor {
   // this object's buffer (compressed) or at `input` (raw) and stays valid
   // until the next call. Throws CompressionFailure when zlib fails.
   CompressedBlock compress(const char* input, size_t size);
+  // The same, with the compressed bytes going to `output` (kBlockSize bytes).
+  CompressedBlock compress(const char* input, size_t size, char* output);
 
  private:
   struct State;

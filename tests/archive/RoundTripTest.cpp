@@ -53,7 +53,9 @@ TEST_P(RoundTrip, RestoresEveryByteAndDate) {
   const test::ParsedVolume parsed = test::parseVolume(readFile(dir / "a.KBU"), true);
   EXPECT_TRUE(parsed.endMarker);
   ASSERT_EQ(parsed.entries.size(), std::size(kSources) + (withList ? 1 : 0));
-  if (withList) EXPECT_EQ(parsed.entries[0].name, "FILE:LIST");
+  if (withList) {
+    EXPECT_EQ(parsed.entries[0].name, "FILE:LIST");
+  }
   for (size_t i = 0; i < std::size(kSources); ++i) {
     const test::ParsedEntry& e = parsed.entries[i + (withList ? 1 : 0)];
     const size_t expectedBlocks = (kSources[i].size + 16383) / 16384;

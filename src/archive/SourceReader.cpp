@@ -1,0 +1,241 @@
+#include "archive/SourceReader.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "archive/ArchiveError.h"
+#include "archive/ArchiveFormat.h"
+
+namespace arkwell::archive {
+
+namespace {
+
+constexpr size_t kSlotsPerWorker = 4;
+
+// One read of up to `size` bytes, repeated until full or at the end of the
+// file, so block boundaries never depend on how the kernel splits reads.
+ssize_t readBlock(int fd, char* buffer, size_t size) {
+  size_t got = 0;
+  while (got < size) {
+    const ssize_t n = ::read(fd, buffer + got, size - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return -1;
+    if (n == 0) break;
+    got += static_cast<size_t>(n);
+  }
+  return static_cast<ssize_t>(got);
+}
+
+}  // namespace
+
+int openSourceFile(const std::string& path, struct stat& st) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) {
+    return -1;
+  }
+  if (::fstat(fd, &st) != 0) {
+    const int err = errno;
+    ::close(fd);
+    errno = err;
+    return -1;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    ::close(fd);
+    errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    return -1;
+  }
+  ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+  return fd;
+}
+
+int SourceReader::defaultWorkers() {
+  const unsigned cores = std::thread::hardware_concurrency();
+  return cores == 0 ? 1 : static_cast<int>(cores);
+}
+
+SourceReader::SourceReader(const std::vector<std::string>& files, int zlibLevel, int workers)
+    : files_(files), level_(zlibLevel), parallel_(workers > 1) {
+  local_ = std::make_unique<BlockCompressor>(zlibLevel);
+  const size_t slotCount = parallel_ ? kSlotsPerWorker * static_cast<size_t>(workers) : 1;
+  for (size_t i = 0; i < slotCount; ++i) {
+    auto slot = std::make_unique<Slot>();
+    slot->input.resize(format::kBlockSize);
+    slot->output.resize(format::kBlockSize);
+    free_.push_back(slot.get());
+    slots_.push_back(std::move(slot));
+  }
+  if (parallel_) {
+    for (int i = 0; i < workers; ++i) {
+      workers_.emplace_back([this, zlibLevel] { workerLoop(zlibLevel); });
+    }
+  }
+}
+
+SourceReader::~SourceReader() {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    stopping_ = true;
+  }
+  workReady_.notify_all();
+  for (std::thread& t : workers_) t.join();
+  for (FileAhead& file : ahead_) {
+    if (file.fd >= 0) ::close(file.fd);
+  }
+}
+
+void SourceReader::workerLoop(int level) {
+  std::unique_ptr<BlockCompressor> compressor;
+  std::string setupFailure;
+  try {
+    compressor = std::make_unique<BlockCompressor>(level);
+  } catch (const CompressionFailure& ex) {
+    setupFailure = ex.what();
+  }
+  std::unique_lock<std::mutex> lock(mutex_);
+  for (;;) {
+    workReady_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
+    if (stopping_ && jobs_.empty()) return;
+    Slot* slot = jobs_.front();
+    jobs_.pop_front();
+    lock.unlock();
+    try {
+      if (!compressor) throw CompressionFailure(setupFailure);
+      slot->result = compressor->compress(slot->input.data(), static_cast<size_t>(slot->got), slot->output.data());
+    } catch (const CompressionFailure& ex) {
+      slot->failure = ex.what();
+    }
+    lock.lock();
+    slot->done = true;
+    workDone_.notify_all();
+  }
+}
+
+void SourceReader::submit(Slot* slot) {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    slot->done = false;
+    slot->failure.clear();
+    jobs_.push_back(slot);
+  }
+  workReady_.notify_one();
+}
+
+void SourceReader::waitDone(Slot* slot) {
+  std::unique_lock<std::mutex> lock(mutex_);
+  workDone_.wait(lock, [slot] { return slot->done; });
+}
+
+void SourceReader::release(Slot* slot) {
+  waitDone(slot);
+  free_.push_back(slot);
+}
+
+SourceReader::FileAhead& SourceReader::openAhead(size_t index) {
+  FileAhead file;
+  file.index = index;
+  file.fd = openSourceFile(files_[index], file.opened.st);
+  if (file.fd < 0) {
+    file.opened.error = errno;
+    file.stopped = true;
+  } else {
+    file.remaining = file.opened.st.st_size;
+    file.stopped = file.remaining <= 0;
+  }
+  nextToOpen_ = index + 1;
+  ahead_.push_back(std::move(file));
+  return ahead_.back();
+}
+
+// Reads ahead into the free slots, the current file first, then later files.
+// One slot stays free for the writer's own reads of a file that shrank.
+void SourceReader::fill() {
+  if (!parallel_) return;
+  while (free_.size() > 1) {
+    FileAhead* file = nullptr;
+    if (!ahead_.empty() && !ahead_.back().stopped) {
+      file = &ahead_.back();
+    } else if (nextToOpen_ < files_.size() && ahead_.size() < slots_.size()) {
+      file = &openAhead(nextToOpen_);
+      if (file->stopped) continue;
+    } else {
+      return;
+    }
+    Slot* slot = free_.back();
+    free_.pop_back();
+    slot->got = readBlock(file->fd, slot->input.data(), slot->input.size());
+    slot->error = slot->got < 0 ? errno : 0;
+    file->slots.push_back(slot);
+    if (slot->got < 0) {
+      slot->done = true;  // nothing to compress; the writer reports it in turn
+      file->stopped = true;
+      continue;
+    }
+    file->remaining -= slot->got;
+    // An empty read means the file shrank: the writer reads on by itself.
+    file->stopped = file->remaining <= 0 || slot->got == 0;
+    submit(slot);
+  }
+}
+
+SourceReader::Opened SourceReader::open(size_t index) {
+  releaseInUse();
+  while (!ahead_.empty() && ahead_.front().index < index) dropFront();
+  if (ahead_.empty() || ahead_.front().index != index) {
+    // Not reached by the reader ahead (or passed over): start here.
+    while (!ahead_.empty()) dropFront();
+    openAhead(index);
+  }
+  return ahead_.front().opened;
+}
+
+SourceReader::Block SourceReader::readNow(FileAhead& file) {
+  Slot* slot = free_.back();
+  free_.pop_back();
+  inUse_ = slot;
+  slot->done = true;
+  slot->got = readBlock(file.fd, slot->input.data(), slot->input.size());
+  slot->error = slot->got < 0 ? errno : 0;
+  if (slot->got >= 0) {
+    slot->result = local_->compress(slot->input.data(), static_cast<size_t>(slot->got), slot->output.data());
+  }
+  return {slot->got, slot->error, slot->result};
+}
+
+SourceReader::Block SourceReader::next() {
+  releaseInUse();
+  fill();
+  FileAhead& file = ahead_.front();
+  if (file.slots.empty()) {
+    return readNow(file);
+  }
+  Slot* slot = file.slots.front();
+  file.slots.pop_front();
+  waitDone(slot);
+  inUse_ = slot;
+  if (!slot->failure.empty()) {
+    throw CompressionFailure(slot->failure);
+  }
+  return {slot->got, slot->error, slot->result};
+}
+
+void SourceReader::releaseInUse() {
+  if (inUse_ != nullptr) {
+    free_.push_back(inUse_);
+    inUse_ = nullptr;
+  }
+}
+
+void SourceReader::dropFront() {
+  FileAhead& file = ahead_.front();
+  for (Slot* slot : file.slots) release(slot);
+  if (file.fd >= 0) ::close(file.fd);
+  ahead_.pop_front();
+}
+
+void SourceReader::close() {
+  releaseInUse();
+  if (!ahead_.empty()) dropFront();
+}
+
+}  // namespace arkwell::archive

@@ -1,0 +1,104 @@
+#pragma once
+// Reads the files of a backup in list order, block by block, and compresses
+// each block. With more than one worker it reads ahead on the calling thread
+// (into later files too) while worker threads compress, and hands blocks back
+// strictly in order: the blocks are exactly those a one-thread reader makes,
+// since block boundaries depend only on the file contents. The number of
+// blocks in flight is fixed, so memory does not grow with file or tree size.
+//
+// Not thread-safe: one caller drives open/next/close.
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <thread>
+#include <vector>
+
+#include "archive/BlockCodec.h"
+
+namespace arkwell::archive {
+
+// Opens a source file for reading without blocking on FIFOs; only regular
+// files qualify. Returns -1 with errno set otherwise.
+int openSourceFile(const std::string& path, struct stat& st);
+
+class SourceReader {
+ public:
+  struct Opened {
+    int error = 0;  // errno when the file could not be opened
+    struct stat st{};
+  };
+  struct Block {
+    ssize_t got = 0;  // bytes read; -1 on a read error
+    int error = 0;    // errno of a failed read
+    CompressedBlock compressed;
+  };
+
+  // workers <= 1: everything on the calling thread.
+  SourceReader(const std::vector<std::string>& files, int zlibLevel, int workers);
+  ~SourceReader();
+  SourceReader(const SourceReader&) = delete;
+  SourceReader& operator=(const SourceReader&) = delete;
+
+  // File `index` takes its turn (files before it are passed over).
+  Opened open(size_t index);
+  // The next block of the current file, in order. The result stays valid
+  // until the next call. Throws CompressionFailure for a failed block.
+  Block next();
+  // The current file's turn ends.
+  void close();
+
+  static int defaultWorkers();
+
+ private:
+  struct Slot {
+    std::vector<char> input;
+    std::vector<char> output;
+    ssize_t got = 0;
+    int error = 0;
+    bool done = false;
+    std::string failure;
+    CompressedBlock result;
+  };
+  struct FileAhead {
+    size_t index = 0;
+    int fd = -1;
+    Opened opened;
+    int64_t remaining = 0;  // as the reader ahead counts it
+    bool stopped = false;   // nothing more to read ahead for this file
+    std::deque<Slot*> slots;
+  };
+
+  void fill();
+  FileAhead& openAhead(size_t index);
+  void submit(Slot* slot);
+  void waitDone(Slot* slot);
+  void release(Slot* slot);
+  void dropFront();
+  void releaseInUse();
+  Block readNow(FileAhead& file);
+  void workerLoop(int level);
+
+  const std::vector<std::string>& files_;
+  int level_;
+  bool parallel_;
+  std::deque<FileAhead> ahead_;
+  size_t nextToOpen_ = 0;
+  std::vector<std::unique_ptr<Slot>> slots_;
+  std::vector<Slot*> free_;
+  Slot* inUse_ = nullptr;
+  std::unique_ptr<BlockCompressor> local_;
+
+  std::mutex mutex_;
+  std::condition_variable workReady_;
+  std::condition_variable workDone_;
+  std::deque<Slot*> jobs_;
+  bool stopping_ = false;
+  std::vector<std::thread> workers_;
+};
+
+}  // namespace arkwell::archive
