@@ -69,7 +69,9 @@ std::string encodeLinkRecord(int volume) {
   return encodeName(std::string(kNextDiskPrefix) + digits);
 }
 
-bool isLinkName(std::string_view name) { return name.substr(0, kNextDiskPrefix.size()) == kNextDiskPrefix; }
+bool isLinkName(std::string_view name) {
+  return name.substr(0, kNextDiskPrefix.size()) == kNextDiskPrefix;
+}
 
 std::optional<int> parseLinkRecord(std::string_view name) {
   if (name.size() != static_cast<size_t>(kLinkRecordLength) || !isLinkName(name)) {

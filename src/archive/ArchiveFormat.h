@@ -9,7 +9,7 @@
 
 namespace arkwell::archive::format {
 
-inline constexpr int32_t kBlockSize = 16384;          // largest block, raw or inflated
+inline constexpr int32_t kBlockSize = 16384;            // largest block, raw or inflated
 inline constexpr std::string_view kMarker{"EC2\0", 4};  // starts every data section
 inline constexpr std::string_view kFileListName = "FILE:LIST";
 inline constexpr std::string_view kNextDiskPrefix = "NEXT:DISK";

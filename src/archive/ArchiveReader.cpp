@@ -1,9 +1,10 @@
 #include "archive/ArchiveReader.h"
 
-#include <cerrno>
-#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include "archive/ArchiveFormat.h"
 #include "archive/RestoreOutput.h"
@@ -21,7 +22,7 @@ constexpr size_t kMaxFileListBytes = 256u * 1024 * 1024;
 constexpr int kMaxVolumeRequests = 100;
 
 bool exists(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   return ::stat(path.c_str(), &st) == 0;
 }
 
@@ -121,8 +122,7 @@ bool ArchiveReader::readDataSection(Sink sink, OutputFile* out, std::string* mem
         case InflateResult::ok: break;
         case InflateResult::tooLarge:
           damaged(at, "a block inflates to more than " + std::to_string(format::kBlockSize) + " bytes");
-        case InflateResult::notOneStream:
-          damaged(at, "a block is not one complete zlib stream");
+        case InflateResult::notOneStream: damaged(at, "a block is not one complete zlib stream");
       }
       bytes = inflated_.data();
     }
@@ -177,7 +177,7 @@ bool ArchiveReader::switchVolume(int number) {
 }
 
 bool ArchiveReader::decideRestore(const std::string& target, int32_t fileDate) const {
-  struct stat st{};
+  struct stat st {};
   const bool present = ::stat(target.c_str(), &st) == 0;
   const auto olderThanStored = [&] { return platform::toDosDateTime(st.st_mtim.tv_sec) < fileDate; };
   switch (e_.RestoreMode) {
@@ -346,8 +346,7 @@ bool ArchiveReader::test(const std::string& archiveName) {
   return walk(archiveName, std::string(), Walk::test);
 }
 
-void ArchiveReader::readInfo(const std::string& archiveName, std::vector<std::string>* fileList,
-                             std::string& title) {
+void ArchiveReader::readInfo(const std::string& archiveName, std::vector<std::string>* fileList, std::string& title) {
   title.clear();
   e_.errorCode_ = 0;
   e_.errorMessage_.clear();

@@ -1,9 +1,10 @@
 #include "archive/ArchiveWriter.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include "archive/ArchiveFormat.h"
 #include "archive/FileSpecScanner.h"
@@ -19,7 +20,7 @@ constexpr const char* kChangedWhileReading = "File changed while reading: ";
 constexpr int kMaxEmptyReads = 4;
 
 bool fileExists(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   return ::stat(path.c_str(), &st) == 0;
 }
 
@@ -63,7 +64,7 @@ void ArchiveWriter::measure(std::vector<std::string>& files, std::string& identi
   for (; next < files.size() && e_.continue_; ++next) {
     const std::string& path = files[next];
     counter(0, static_cast<int64_t>(kept.size()) + 1, "-1");
-    struct stat st{};
+    struct stat st {};
     const int fd = openSourceFile(path, st);
     if (fd < 0) {
       TBackupFile::SkippedFiles.push_back(path);

@@ -1,8 +1,9 @@
 #pragma once
 // The writing side of TBackupFile: one Backup operation. Internal to the
 // archive library; callers use TBackupFile::Backup.
-#include <string>
 #include <sys/stat.h>
+
+#include <string>
 #include <vector>
 
 #include "archive/BackupFile.h"

@@ -22,7 +22,9 @@ BlockCompressor::BlockCompressor(int zlibLevel) : state_(std::make_unique<State>
   }
 }
 
-BlockCompressor::~BlockCompressor() { deflateEnd(&state_->stream); }
+BlockCompressor::~BlockCompressor() {
+  deflateEnd(&state_->stream);
+}
 
 CompressedBlock BlockCompressor::compress(const char* input, size_t size) {
   return compress(input, size, state_->output.data());
@@ -58,7 +60,9 @@ BlockInflater::BlockInflater() : state_(std::make_unique<State>()) {
   }
 }
 
-BlockInflater::~BlockInflater() { inflateEnd(&state_->stream); }
+BlockInflater::~BlockInflater() {
+  inflateEnd(&state_->stream);
+}
 
 InflateResult BlockInflater::inflate(const char* input, size_t size, char* output, size_t& produced) {
   z_stream& zs = state_->stream;

@@ -39,8 +39,8 @@ class BlockCompressor {
 
 enum class InflateResult {
   ok,
-  tooLarge,     // would produce more than kBlockSize bytes
-  notOneStream, // corrupt, incomplete, or followed by other bytes
+  tooLarge,      // would produce more than kBlockSize bytes
+  notOneStream,  // corrupt, incomplete, or followed by other bytes
 };
 
 class BlockInflater {

@@ -1,11 +1,12 @@
 #include "archive/BufferedFile.h"
 
-#include <cerrno>
-#include <algorithm>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #include "archive/ArchiveError.h"
 
@@ -90,7 +91,9 @@ void OutputFile::close() {
   }
 }
 
-InputFile::~InputFile() { close(); }
+InputFile::~InputFile() {
+  close();
+}
 
 void InputFile::open(const std::string& path, size_t bufferSize) {
   close();
@@ -98,7 +101,7 @@ void InputFile::open(const std::string& path, size_t bufferSize) {
   if (fd < 0) {
     throw FileIoError("cannot open", path, errno);
   }
-  struct stat st{};
+  struct stat st {};
   if (::fstat(fd, &st) != 0) {
     const int err = errno;
     ::close(fd);

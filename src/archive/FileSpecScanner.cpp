@@ -1,9 +1,10 @@
 #include "archive/FileSpecScanner.h"
 
-#include <algorithm>
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
 
 #include "platform/FileMask.h"
 
@@ -21,7 +22,7 @@ std::string trimBlanks(const std::string& text) {
 }
 
 bool isRegularFile(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
@@ -44,7 +45,7 @@ std::vector<DirEntry> listFolder(const std::string& folder) {
     if (name == "." || name == "..") {
       continue;
     }
-    struct stat st{};
+    struct stat st {};
     const std::string full = folder + "/" + name;
     if (::lstat(full.c_str(), &st) != 0) {
       continue;
@@ -108,8 +109,8 @@ FileSpecLine parseFileSpecLine(const std::string& line) {
   return spec;
 }
 
-FileSpecScanner::FileSpecScanner(const std::vector<std::string>& excludeList, std::string archiveName,
-                                 FilterFn filter, CounterFn counter, const std::function<bool()>& keepGoing)
+FileSpecScanner::FileSpecScanner(const std::vector<std::string>& excludeList, std::string archiveName, FilterFn filter,
+                                 CounterFn counter, const std::function<bool()>& keepGoing)
     : archiveName_(std::move(archiveName)),
       filter_(std::move(filter)),
       counter_(std::move(counter)),

@@ -1,10 +1,11 @@
 #include "archive/RestoreOutput.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <vector>
 
 #include "archive/RestoreTarget.h"
@@ -15,7 +16,9 @@ namespace {
 
 constexpr int kCreateFlags = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK;
 
-std::string reason(int err) { return std::strerror(err); }
+std::string reason(int err) {
+  return std::strerror(err);
+}
 
 std::vector<std::string> splitPath(const std::string& relative) {
   std::vector<std::string> parts;
@@ -31,7 +34,7 @@ std::vector<std::string> splitPath(const std::string& relative) {
 
 // Keeps only regular files: a device or FIFO at the target is not replaced.
 RestoreOpen checkedRegular(int fd, const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     return {-1, path + " is not a regular file", {}};
@@ -100,7 +103,7 @@ bool makeFolders(const std::string& folder) {
   if (folder.empty()) {
     return true;
   }
-  struct stat st{};
+  struct stat st {};
   if (::stat(folder.c_str(), &st) == 0) {
     if (S_ISDIR(st.st_mode)) return true;
     errno = ENOTDIR;

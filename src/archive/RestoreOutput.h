@@ -7,9 +7,9 @@
 namespace arkwell::archive {
 
 struct RestoreOpen {
-  int fd = -1;            // open for writing, truncated; -1 when not opened
-  std::string refusal;    // the file may not or cannot be placed there: skip it
-  std::string failure;    // the file could not be created: an error
+  int fd = -1;          // open for writing, truncated; -1 when not opened
+  std::string refusal;  // the file may not or cannot be placed there: skip it
+  std::string failure;  // the file could not be created: an error
 };
 
 // Creates the folders up to `path` and creates (or replaces) the file. When

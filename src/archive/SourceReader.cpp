@@ -1,8 +1,9 @@
 #include "archive/SourceReader.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include "archive/ArchiveError.h"
 #include "archive/ArchiveFormat.h"

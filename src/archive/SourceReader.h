@@ -7,14 +7,15 @@
 // blocks in flight is fixed, so memory does not grow with file or tree size.
 //
 // Not thread-safe: one caller drives open/next/close.
+#include <sys/stat.h>
+#include <sys/types.h>
+
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <memory>
 #include <mutex>
 #include <string>
-#include <sys/stat.h>
-#include <sys/types.h>
 #include <thread>
 #include <vector>
 
@@ -30,7 +31,7 @@ class SourceReader {
  public:
   struct Opened {
     int error = 0;  // errno when the file could not be opened
-    struct stat st{};
+    struct stat st {};
   };
   struct Block {
     ssize_t got = 0;  // bytes read; -1 on a read error

@@ -1,9 +1,10 @@
 #include "platform/DosDateTime.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
 #include <system_error>
 
 namespace arkwell::platform {
@@ -17,7 +18,7 @@ constexpr uint32_t kDosMin = (1u << 16) | (1u << 21);
 constexpr uint32_t kDosMax = (127u << 25) | (12u << 21) | (31u << 16) | (23u << 11) | (59u << 5) | 29u;
 
 struct timespec toTimespec(int32_t dosDateTime) {
-  struct timespec ts{};
+  struct timespec ts {};
   ts.tv_sec = fromDosDateTime(dosDateTime);
   ts.tv_nsec = 0;
   return ts;
@@ -26,7 +27,7 @@ struct timespec toTimespec(int32_t dosDateTime) {
 }  // namespace
 
 int32_t toDosDateTime(std::time_t moment) {
-  struct tm local{};
+  struct tm local {};
   if (localtime_r(&moment, &local) == nullptr) {
     return static_cast<int32_t>(kDosMin);
   }
@@ -39,16 +40,14 @@ int32_t toDosDateTime(std::time_t moment) {
   }
   const uint32_t packed = (static_cast<uint32_t>(year - kDosEpochYear) << 25) |
                           (static_cast<uint32_t>(local.tm_mon + 1) << 21) |
-                          (static_cast<uint32_t>(local.tm_mday) << 16) |
-                          (static_cast<uint32_t>(local.tm_hour) << 11) |
-                          (static_cast<uint32_t>(local.tm_min) << 5) |
-                          (static_cast<uint32_t>(local.tm_sec / 2));
+                          (static_cast<uint32_t>(local.tm_mday) << 16) | (static_cast<uint32_t>(local.tm_hour) << 11) |
+                          (static_cast<uint32_t>(local.tm_min) << 5) | (static_cast<uint32_t>(local.tm_sec / 2));
   return static_cast<int32_t>(packed);
 }
 
 std::time_t fromDosDateTime(int32_t dosDateTime) {
   const auto packed = static_cast<uint32_t>(dosDateTime);
-  struct tm local{};
+  struct tm local {};
   local.tm_year = static_cast<int>((packed >> 25) & 0x7F) + kDosEpochYear - 1900;
   local.tm_mon = static_cast<int>((packed >> 21) & 0x0F) - 1;
   local.tm_mday = static_cast<int>((packed >> 16) & 0x1F);
@@ -60,7 +59,7 @@ std::time_t fromDosDateTime(int32_t dosDateTime) {
 }
 
 int32_t fileDosDateTime(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   if (::stat(path.c_str(), &st) != 0) {
     throw std::system_error(errno, std::generic_category(), path);
   }

@@ -1,9 +1,10 @@
 #include "platform/FileAttributes.h"
 
-#include <cerrno>
-#include <string>
 #include <sys/xattr.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <string>
 
 namespace arkwell::platform {
 
@@ -22,12 +23,12 @@ std::string baseName(const std::string& path) {
 }  // namespace
 
 bool isReadOnly(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   return ::stat(path.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0;
 }
 
 bool setReadOnly(const std::string& path, bool readOnly) {
-  struct stat st{};
+  struct stat st {};
   if (::stat(path.c_str(), &st) != 0) {
     return false;
   }
@@ -42,7 +43,7 @@ bool isHidden(const std::string& path) {
 }
 
 bool isArchiveFlagSet(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   if (::stat(path.c_str(), &st) != 0) {
     return true;
   }
@@ -64,7 +65,7 @@ bool clearArchiveFlag(const std::string& path, const struct stat& asStored) {
   if (errno != EACCES && errno != EPERM) {
     return false;
   }
-  struct stat now{};
+  struct stat now {};
   if (::stat(path.c_str(), &now) != 0 || now.st_uid != ::geteuid()) {
     return false;
   }
@@ -77,7 +78,7 @@ bool clearArchiveFlag(const std::string& path, const struct stat& asStored) {
 }
 
 bool clearArchiveFlag(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   return ::stat(path.c_str(), &st) == 0 && clearArchiveFlag(path, st);
 }
 

@@ -6,8 +6,9 @@
 // user.arkwellbackup.archived. Where extended attributes are refused the
 // archive flag always reads set, so an incremental backup stores too much
 // rather than missing a change.
-#include <string>
 #include <sys/stat.h>
+
+#include <string>
 
 namespace arkwell::platform {
 
@@ -19,7 +20,9 @@ bool setReadOnly(const std::string& path, bool readOnly);
 
 bool isHidden(const std::string& path);
 // Hidden-ness is part of the name on Linux: nothing to change.
-inline bool setHidden(const std::string&, bool) { return true; }
+inline bool setHidden(const std::string&, bool) {
+  return true;
+}
 
 bool isArchiveFlagSet(const std::string& path);
 // Clears the flag for the file as it was when `asStored` was taken (size and

@@ -4,7 +4,9 @@ namespace arkwell::platform {
 
 namespace {
 
-char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char upper(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 // Iterative wildcard match with one backtrack point: linear in practice and
 // never recursive, whatever the mask.

@@ -1,9 +1,10 @@
 #include "platform/TempFile.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdlib>
 #include <system_error>
-#include <unistd.h>
 
 namespace arkwell::platform {
 

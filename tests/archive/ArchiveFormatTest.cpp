@@ -57,10 +57,8 @@ TEST(ArchiveFormat, BlocksAreRawWhenCompressionCannotShrinkThem) {
   const std::string full = test::textBytes(format::kBlockSize, 7);
   const Case cases[] = {
       {clNone, full, true},  // stored deflate of a full block never fits
-      {clNone, "abc", false},
-      {clFastest, test::randomBytes(format::kBlockSize, 11), true},
-      {clMax, full, false},
-      {clDefault, std::string(), false},  // an empty read still makes a compressed block
+      {clNone, "abc", false}, {clFastest, test::randomBytes(format::kBlockSize, 11), true},
+      {clMax, full, false},   {clDefault, std::string(), false},  // an empty read still makes a compressed block
   };
   for (const Case& c : cases) {
     BlockCompressor compressor(zlibLevel(c.level));
@@ -101,8 +99,8 @@ TEST(ArchiveFormat, VolumeNamesAndLinkRecords) {
     const char* name;
     int number;  // -1: not a link
   };
-  const Case cases[] = {{"NEXT:DISK002", 2}, {"NEXT:DISK999", 999}, {"NEXT:DISK02", -1},
-                        {"NEXT:DISK0002", -1}, {"NEXT:DISK0x2", -1}, {"NEXT:DISK-12", -1}};
+  const Case cases[] = {{"NEXT:DISK002", 2},   {"NEXT:DISK999", 999}, {"NEXT:DISK02", -1},
+                        {"NEXT:DISK0002", -1}, {"NEXT:DISK0x2", -1},  {"NEXT:DISK-12", -1}};
   for (const Case& c : cases) {
     const auto parsed = format::parseLinkRecord(c.name);
     EXPECT_EQ(parsed.value_or(-1), c.number) << c.name;
@@ -114,7 +112,7 @@ TEST(ArchiveFormat, PercentRoundsHalvesToEven) {
     int64_t done, total;
     int percent;
   };
-  const Case cases[] = {{1, 200, 0}, {3, 200, 2}, {5, 200, 2}, {7, 200, 4}, {1, 3, 33},
+  const Case cases[] = {{1, 200, 0}, {3, 200, 2},     {5, 200, 2}, {7, 200, 4}, {1, 3, 33},
                         {2, 3, 67},  {150, 100, 150}, {0, 0, 100}, {5, 0, 100}};
   for (const Case& c : cases) {
     EXPECT_EQ(format::percentOf(c.done, c.total), c.percent) << c.done << "/" << c.total;

@@ -1,10 +1,11 @@
 #include "archive/ArchiveTestSupport.h"
 
 #include <fcntl.h>
-#include <random>
-#include <stdexcept>
 #include <sys/stat.h>
 #include <zlib.h>
+
+#include <random>
+#include <stdexcept>
 
 #include "archive/ArchiveFormat.h"
 #include "support/TempDir.h"
@@ -37,7 +38,7 @@ void setMtime(const std::string& path, std::time_t moment) {
 }
 
 std::time_t localMoment(int year, int month, int day, int hour, int minute, int second) {
-  struct tm t{};
+  struct tm t {};
   t.tm_year = year - 1900;
   t.tm_mon = month - 1;
   t.tm_mday = day;
@@ -105,7 +106,9 @@ ArchiveBuilder& ArchiveBuilder::bytes(const std::string& raw) {
   return *this;
 }
 
-void ArchiveBuilder::save(const std::string& path) const { writeFile(path, bytes_); }
+void ArchiveBuilder::save(const std::string& path) const {
+  writeFile(path, bytes_);
+}
 
 namespace {
 

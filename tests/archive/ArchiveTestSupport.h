@@ -42,7 +42,7 @@ class ArchiveBuilder {
 
 // The records of one volume file, as a test reads them.
 struct ParsedEntry {
-  std::string name;             // entry name, or the link record text
+  std::string name;  // entry name, or the link record text
   int32_t fileDate = 0;
   bool continuation = false;    // a data section continuing the previous volume
   std::vector<int32_t> blocks;  // block lengths

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
-
-#include <filesystem>
 #include <unistd.h>
 #include <zlib.h>
+
+#include <filesystem>
 
 #include "archive/ArchiveTestSupport.h"
 #include "archive/BackupFile.h"

@@ -16,7 +16,9 @@ std::vector<std::string> withoutTempNames(std::vector<std::string> lines) {
   return lines;
 }
 
-std::string pct(int64_t done, int64_t total) { return std::to_string(format::percentOf(done, total)); }
+std::string pct(int64_t done, int64_t total) {
+  return std::to_string(format::percentOf(done, total));
+}
 
 class EventSequence : public ::testing::Test {
  protected:
@@ -70,8 +72,12 @@ TEST_F(EventSequence, RestoreRaisesEventsPerFileAndClosesWithHundred) {
   const std::string out = dir / "out";
   // The list is skipped, so its bytes never count as done.
   const std::vector<std::string> expected = {
-      "restorefile " + out + "/b.txt yes", "progress " + out + "/b.txt " + pct(3, total), "restored " + out + "/b.txt",
-      "restorefile " + out + "/a.txt yes", "progress " + out + "/a.txt " + pct(8, total), "restored " + out + "/a.txt",
+      "restorefile " + out + "/b.txt yes",
+      "progress " + out + "/b.txt " + pct(3, total),
+      "restored " + out + "/b.txt",
+      "restorefile " + out + "/a.txt yes",
+      "progress " + out + "/a.txt " + pct(8, total),
+      "restored " + out + "/a.txt",
       "progress  100",
   };
   EXPECT_EQ(log.lines, expected);

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,12 +19,18 @@ TEST(RestoreMode, DecidesByPresenceAndDosDate) {
     bool restored;
   };
   const Case cases[] = {
-      {rmAll, Existing::none, true},           {rmAll, Existing::newer, true},
-      {rmNoOverwrite, Existing::none, true},   {rmNoOverwrite, Existing::older, false},
-      {rmNewer, Existing::none, true},         {rmNewer, Existing::older, true},
-      {rmNewer, Existing::same, false},        {rmNewer, Existing::newer, false},
-      {rmExisting, Existing::none, false},     {rmExisting, Existing::newer, true},
-      {rmExistingNewer, Existing::none, false}, {rmExistingNewer, Existing::older, true},
+      {rmAll, Existing::none, true},
+      {rmAll, Existing::newer, true},
+      {rmNoOverwrite, Existing::none, true},
+      {rmNoOverwrite, Existing::older, false},
+      {rmNewer, Existing::none, true},
+      {rmNewer, Existing::older, true},
+      {rmNewer, Existing::same, false},
+      {rmNewer, Existing::newer, false},
+      {rmExisting, Existing::none, false},
+      {rmExisting, Existing::newer, true},
+      {rmExistingNewer, Existing::none, false},
+      {rmExistingNewer, Existing::older, true},
       {rmExistingNewer, Existing::same, false},
   };
   const std::time_t stored = test::localMoment(2024, 3, 10, 8, 0, 0);
@@ -37,9 +42,9 @@ TEST(RestoreMode, DecidesByPresenceAndDosDate) {
     ASSERT_TRUE(engine.Backup({dir / "src/a.txt"}, dir / "a.KBU"));
     if (c.existing != Existing::none) {
       test::writeFile(dir / "out/a.txt", "present");
-      const std::time_t when = c.existing == Existing::older ? stored - 2
+      const std::time_t when = c.existing == Existing::older  ? stored - 2
                                : c.existing == Existing::same ? stored + 1  // same DOS number (odd second)
-                                                             : stored + 60;
+                                                              : stored + 60;
       test::setMtime(dir / "out/a.txt", when);
     }
     engine.RestoreMode = c.mode;
@@ -76,8 +81,10 @@ TEST_F(RestorePlacement, HandlerCanRedirectOrRefuseAndSeesTheStoredDate) {
   std::vector<std::string> progressed;
   engine.OnRestoreFile = [&](TBackupFile&, std::string& name, int32_t fa, bool& doRestore) {
     EXPECT_EQ(fa, date);
-    if (name.ends_with("a.txt")) name = dir / "elsewhere/renamed.txt";
-    else doRestore = false;
+    if (name.ends_with("a.txt"))
+      name = dir / "elsewhere/renamed.txt";
+    else
+      doRestore = false;
   };
   engine.OnProgress = [&](TBackupFile&, const std::string& f, int, bool&) { progressed.push_back(f); };
   ASSERT_TRUE(engine.Restore(dir / "a.KBU", dir / "out"));
@@ -91,7 +98,7 @@ TEST_F(RestorePlacement, FileRestoredHandlerGetsTheOpenFileBeforeTheDateIsSet) {
   test::writeFile(dir / "src/a.txt", "A");
   ASSERT_TRUE(engine.Backup({dir / "src/a.txt"}, dir / "a.KBU"));
   engine.OnFileRestored = [&](TBackupFile&, std::string& name, int fd) {
-    struct stat st{};
+    struct stat st {};
     ASSERT_EQ(::fstat(fd, &st), 0);
     EXPECT_EQ(st.st_size, 1);
     ::chmod(name.c_str(), 0444);  // as the restore-attribute handler does

@@ -1,6 +1,5 @@
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,8 +22,8 @@ struct Source {
 };
 
 const Source kSources[] = {
-    {"empty", 0, false},          {"one byte", 1, false},        {"block less one", 16383, false},
-    {"one block", 16384, false},  {"block plus one", 16385, false}, {"random", 40000, true},
+    {"empty", 0, false},         {"one byte", 1, false},           {"block less one", 16383, false},
+    {"one block", 16384, false}, {"block plus one", 16385, false}, {"random", 40000, true},
 };
 
 class RoundTrip : public ::testing::TestWithParam<std::tuple<TCompressionLevel, bool>> {};
@@ -81,8 +80,7 @@ TEST_P(RoundTrip, RestoresEveryByteAndDate) {
 }
 
 INSTANTIATE_TEST_SUITE_P(LevelsAndLists, RoundTrip,
-                         ::testing::Combine(::testing::Values(clFastest, clNone, clDefault, clMax),
-                                            ::testing::Bool()));
+                         ::testing::Combine(::testing::Values(clFastest, clNone, clDefault, clMax), ::testing::Bool()));
 
 TEST(RoundTrip, EmptyArchivesHaveOnlyHeaderAndEndMarker) {
   test::TempDir dir;
@@ -119,8 +117,8 @@ TEST(RoundTrip, StoredFileListDescribesEveryFile) {
   EXPECT_EQ(engine.ErrorCode(), 0);
   EXPECT_EQ(title, "Docs");
   EXPECT_EQ(engine.FileCount(), 2);
-  const std::string listText = dir / "src/sub/b.txt" + "\t" +
-                               std::to_string(platform::fileDosDateTime(dir / "src/sub/b.txt")) + "=20480";
+  const std::string listText =
+      dir / "src/sub/b.txt" + "\t" + std::to_string(platform::fileDosDateTime(dir / "src/sub/b.txt")) + "=20480";
   ASSERT_EQ(list.size(), 2u);
   EXPECT_EQ(list[0], listText) << "sub-folders come before their parent's files";
   EXPECT_EQ(list[1].substr(0, list[1].find('\t')), dir / "src/a.txt");

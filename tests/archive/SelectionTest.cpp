@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/xattr.h>
 
 #include <algorithm>
-#include <sys/xattr.h>
 
 #include "archive/ArchiveTestSupport.h"
 #include "archive/BackupFile.h"
@@ -40,8 +40,7 @@ TEST_F(Selection, SpecificationLinesChooseFilesByMaskAndTrailingSwitch) {
   };
   const std::vector<Case> cases = {
       {src("*.txt"), {src("a.txt")}},
-      {src("*.txt /s"),
-       {src("Cache/c.txt"), src("s/f.txt"), src("sub/deep/e.TXT"), src("sub/d.txt"), src("a.txt")}},
+      {src("*.txt /s"), {src("Cache/c.txt"), src("s/f.txt"), src("sub/deep/e.TXT"), src("sub/d.txt"), src("a.txt")}},
       {src("sub/*.* /s"), {src("sub/deep/e.TXT"), src("sub/d.txt")}},
       {"  " + src("*.doc") + "  ", {src("b.doc")}},
       {src("s/*.*"), {src("s/f.txt")}},  // "/s" inside a path is no switch
@@ -125,9 +124,12 @@ TEST(FileSpecLine, OnlyATrailingBlankSlashSIsTheRecursiveSwitch) {
     bool recursive;
   };
   const Case cases[] = {
-      {"/data/*.* /s", "/data", "*.*", true},     {"/data/*.*", "/data", "*.*", false},
-      {"/data/s/*.txt", "/data/s", "*.txt", false}, {"/data/*.* /S", "/data/*.* ", "S", false},
-      {"  /data/x/*.doc   /s ", "/data/x", "*.doc", true}, {"/*.cfg", "", "*.cfg", false},
+      {"/data/*.* /s", "/data", "*.*", true},
+      {"/data/*.*", "/data", "*.*", false},
+      {"/data/s/*.txt", "/data/s", "*.txt", false},
+      {"/data/*.* /S", "/data/*.* ", "S", false},
+      {"  /data/x/*.doc   /s ", "/data/x", "*.doc", true},
+      {"/*.cfg", "", "*.cfg", false},
   };
   for (const Case& c : cases) {
     const FileSpecLine spec = parseFileSpecLine(c.line);

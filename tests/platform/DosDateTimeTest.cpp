@@ -10,7 +10,7 @@ namespace arkwell::platform {
 namespace {
 
 std::time_t local(int y, int mo, int d, int h, int mi, int s) {
-  struct tm t{};
+  struct tm t {};
   t.tm_year = y - 1900;
   t.tm_mon = mo - 1;
   t.tm_mday = d;

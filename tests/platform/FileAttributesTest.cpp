@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <sys/xattr.h>
 
@@ -37,7 +36,7 @@ TEST(FileAttributes, ClearingKeepsTheFlagWhenTheFileChangedSinceItWasRead) {
   const std::string path = dir / "a.txt";
   test::writeFile(path, "before");
   if (!xattrsWork(path)) GTEST_SKIP() << "no extended attributes on " << dir.path();
-  struct stat asRead{};
+  struct stat asRead {};
   ASSERT_EQ(::stat(path.c_str(), &asRead), 0);
   test::writeFile(path, "after, longer");
   ASSERT_TRUE(clearArchiveFlag(path, asRead));

@@ -12,11 +12,21 @@ TEST(FileMask, FollowsWindowsWildcardRules) {
     bool matches;
   };
   const Case cases[] = {
-      {"report.txt", "*.*", true},     {"Makefile", "*.*", true},       {".hidden", "*", true},
-      {"report.TXT", "*.txt", true},   {"report.txt.bak", "*.txt", false}, {"a.txt", "?.txt", true},
-      {"ab.txt", "?.txt", false},      {"data2024.csv", "data*.csv", true}, {"x.doc", "*.txt;*.doc", true},
-      {"x.pdf", "*.txt; *.doc", false}, {"x.doc", "*.txt; *.DOC", true},  {"aaa", "a*a*a", true},
-      {"aa", "a*a*a", false},          {"Ä.txt", "ä.txt", false},        {"", "*", true},
+      {"report.txt", "*.*", true},
+      {"Makefile", "*.*", true},
+      {".hidden", "*", true},
+      {"report.TXT", "*.txt", true},
+      {"report.txt.bak", "*.txt", false},
+      {"a.txt", "?.txt", true},
+      {"ab.txt", "?.txt", false},
+      {"data2024.csv", "data*.csv", true},
+      {"x.doc", "*.txt;*.doc", true},
+      {"x.pdf", "*.txt; *.doc", false},
+      {"x.doc", "*.txt; *.DOC", true},
+      {"aaa", "a*a*a", true},
+      {"aa", "a*a*a", false},
+      {"Ä.txt", "ä.txt", false},
+      {"", "*", true},
       {"abc", "", false},
   };
   for (const Case& c : cases) {
@@ -24,7 +34,9 @@ TEST(FileMask, FollowsWindowsWildcardRules) {
   }
 }
 
-TEST(FileMask, UpperCasesAsciiOnly) { EXPECT_EQ(asciiUpper("abc/Zä.txt"), "ABC/Zä.TXT"); }
+TEST(FileMask, UpperCasesAsciiOnly) {
+  EXPECT_EQ(asciiUpper("abc/Zä.txt"), "ABC/Zä.TXT");
+}
 
 }  // namespace
 }  // namespace arkwell::platform

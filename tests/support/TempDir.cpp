@@ -1,11 +1,12 @@
 #include "support/TempDir.h"
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-#include <sys/stat.h>
 
 namespace arkwell::test {
 
@@ -48,10 +49,12 @@ std::string readFile(const std::string& path) {
   return text.str();
 }
 
-void makeFolder(const std::string& path) { fs::create_directories(path); }
+void makeFolder(const std::string& path) {
+  fs::create_directories(path);
+}
 
 bool fileExists(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   return ::lstat(path.c_str(), &st) == 0;
 }
 
