@@ -177,6 +177,9 @@ bool ArchiveReader::switchVolume(int number) {
 }
 
 bool ArchiveReader::decideRestore(const std::string& target, int32_t fileDate) const {
+  if (e_.RestoreMode == rmAll) {
+    return true;
+  }
   struct stat st {};
   const bool present = ::stat(target.c_str(), &st) == 0;
   const auto olderThanStored = [&] { return platform::toDosDateTime(st.st_mtim.tv_sec) < fileDate; };
@@ -218,7 +221,7 @@ void ArchiveReader::beginEntry(Entry& entry, std::string name, const std::string
   if (!doRestore) {
     return;
   }
-  const RestoreOpen opened = openRestoreTarget(path, targetFolder);
+  const RestoreOpen opened = opener_.open(path, targetFolder);
   if (!opened.refusal.empty()) {
     e_.refusedFiles_.push_back(entry.storedName + ": " + opened.refusal);
     return;

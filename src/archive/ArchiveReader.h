@@ -9,6 +9,7 @@
 #include "archive/BackupFile.h"
 #include "archive/BlockCodec.h"
 #include "archive/BufferedFile.h"
+#include "archive/RestoreOutput.h"
 
 namespace arkwell::archive {
 
@@ -62,6 +63,7 @@ class ArchiveReader {
   InputFile in_;
   int volume_ = 1;
   BlockInflater inflater_;
+  RestoreOpener opener_;
   std::vector<char> compressed_;
   std::vector<char> inflated_;
 };

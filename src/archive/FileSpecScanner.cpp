@@ -45,6 +45,12 @@ std::vector<DirEntry> listFolder(const std::string& folder) {
     if (name == "." || name == "..") {
       continue;
     }
+    // The entry type from readdir spares a stat call per entry where the
+    // file system reports it.
+    if (e->d_type == DT_DIR || e->d_type == DT_REG) {
+      entries.push_back({name, e->d_type == DT_DIR});
+      continue;
+    }
     struct stat st {};
     const std::string full = folder + "/" + name;
     if (::lstat(full.c_str(), &st) != 0) {

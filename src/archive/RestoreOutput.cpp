@@ -42,7 +42,30 @@ RestoreOpen checkedRegular(int fd, const std::string& path) {
   return {fd, {}, {}};
 }
 
-RestoreOpen openBelow(const std::string& folder, const std::string& path) {
+// The file itself: a symbolic link in its place is refused, not followed.
+RestoreOpen createIn(int dir, const std::string& name, const std::string& path) {
+  const int fd = ::openat(dir, name.c_str(), kCreateFlags | O_NOFOLLOW, 0666);
+  if (fd < 0) {
+    if (errno == ELOOP) {
+      return {-1, path + " is a symbolic link", {}};
+    }
+    return {-1, {}, "cannot create " + path + ": " + reason(errno)};
+  }
+  return checkedRegular(fd, path);
+}
+
+}  // namespace
+
+RestoreOpener::~RestoreOpener() {
+  if (cachedFd_ >= 0) ::close(cachedFd_);
+}
+
+RestoreOpen RestoreOpener::openBelow(const std::string& folder, const std::string& path) {
+  const std::string parent = path.substr(0, path.find_last_of('/'));
+  if (cachedFd_ >= 0 && parent == cachedFolder_) {
+    // Most files share their folder with the one before: no walk again.
+    return createIn(cachedFd_, path.substr(parent.size() + 1), path);
+  }
   const std::string base = folder.size() > 1 && folder.back() == '/' ? folder.substr(0, folder.size() - 1) : folder;
   if (!makeFolders(base)) {
     return {-1, "cannot create folder " + base + ": " + reason(errno), {}};
@@ -85,19 +108,11 @@ RestoreOpen openBelow(const std::string& folder, const std::string& path) {
     ::close(dir);
     dir = sub;
   }
-  const int fd = ::openat(dir, parts.back().c_str(), kCreateFlags | O_NOFOLLOW, 0666);
-  const int err = errno;
-  ::close(dir);
-  if (fd < 0) {
-    if (err == ELOOP) {
-      return {-1, path + " is a symbolic link", {}};
-    }
-    return {-1, {}, "cannot create " + path + ": " + reason(err)};
-  }
-  return checkedRegular(fd, path);
+  if (cachedFd_ >= 0) ::close(cachedFd_);
+  cachedFd_ = dir;
+  cachedFolder_ = parent;
+  return createIn(dir, parts.back(), path);
 }
-
-}  // namespace
 
 bool makeFolders(const std::string& folder) {
   if (folder.empty()) {
@@ -116,7 +131,7 @@ bool makeFolders(const std::string& folder) {
   return ::mkdir(folder.c_str(), 0777) == 0 || errno == EEXIST;
 }
 
-RestoreOpen openRestoreTarget(const std::string& path, const std::string& targetFolder) {
+RestoreOpen RestoreOpener::open(const std::string& path, const std::string& targetFolder) {
   if (!targetFolder.empty() && isBelowFolder(path, targetFolder)) {
     return openBelow(targetFolder, path);
   }

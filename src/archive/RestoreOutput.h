@@ -12,10 +12,25 @@ struct RestoreOpen {
   std::string failure;  // the file could not be created: an error
 };
 
-// Creates the folders up to `path` and creates (or replaces) the file. When
-// `targetFolder` is not empty and `path` lies below it, the part below it is
-// walked without following links.
-RestoreOpen openRestoreTarget(const std::string& path, const std::string& targetFolder);
+// Creates the folders up to a restored file and creates (or replaces) the
+// file. When the target folder is not empty and the path lies below it, the
+// part below it is walked without following links. Keeps the last folder
+// open, so one object serves one restore.
+class RestoreOpener {
+ public:
+  RestoreOpener() = default;
+  ~RestoreOpener();
+  RestoreOpener(const RestoreOpener&) = delete;
+  RestoreOpener& operator=(const RestoreOpener&) = delete;
+
+  RestoreOpen open(const std::string& path, const std::string& targetFolder);
+
+ private:
+  RestoreOpen openBelow(const std::string& folder, const std::string& path);
+
+  std::string cachedFolder_;
+  int cachedFd_ = -1;
+};
 
 // Creates a folder with all missing parents; false with errno set on failure.
 bool makeFolders(const std::string& folder);
