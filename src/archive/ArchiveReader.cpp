@@ -34,7 +34,8 @@ std::vector<std::string> splitLines(const std::string& text) {
     if (end == std::string::npos) end = text.size();
     size_t stop = end;
     if (stop > pos && text[stop - 1] == '\r') --stop;
-    lines.push_back(text.substr(pos, stop - pos));
+    // A real line is never empty; a flood of empty ones is damage, not a list.
+    if (stop > pos) lines.push_back(text.substr(pos, stop - pos));
     pos = end + 1;
   }
   return lines;
@@ -392,7 +393,12 @@ void ArchiveReader::readInfo(const std::string& archiveName, std::vector<std::st
               e_.fail(ecCannotReadArchive, "the file list goes on in volume " + path + ", which is missing");
               break;
             }
-            in_.open(path);
+            try {
+              in_.open(path);
+            } catch (const FileIoError& ex) {
+              e_.fail(ecCannotReadArchive, ex.what());
+              break;
+            }
             volume_ = *number;
             readDataSection(Sink::memory, nullptr, &text);
           }

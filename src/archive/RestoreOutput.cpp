@@ -44,6 +44,11 @@ RestoreOpen checkedRegular(int fd, const std::string& path) {
 
 // The file itself: a symbolic link in its place is refused, not followed.
 RestoreOpen createIn(int dir, const std::string& name, const std::string& path) {
+  struct stat st {};
+  if (::fstatat(dir, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISREG(st.st_mode)) {
+    // Opening a device or FIFO for writing could block or act on it.
+    return {-1, path + (S_ISLNK(st.st_mode) ? " is a symbolic link" : " is not a regular file"), {}};
+  }
   const int fd = ::openat(dir, name.c_str(), kCreateFlags | O_NOFOLLOW, 0666);
   if (fd < 0) {
     if (errno == ELOOP) {
@@ -66,7 +71,7 @@ RestoreOpen RestoreOpener::openBelow(const std::string& folder, const std::strin
     // Most files share their folder with the one before: no walk again.
     return createIn(cachedFd_, path.substr(parent.size() + 1), path);
   }
-  const std::string base = folder.size() > 1 && folder.back() == '/' ? folder.substr(0, folder.size() - 1) : folder;
+  const std::string base = withoutTrailingSlash(folder);
   if (!makeFolders(base)) {
     return {-1, "cannot create folder " + base + ": " + reason(errno), {}};
   }
@@ -138,6 +143,10 @@ RestoreOpen RestoreOpener::open(const std::string& path, const std::string& targ
   const size_t slash = path.find_last_of('/');
   if (slash != std::string::npos && slash > 0 && !makeFolders(path.substr(0, slash))) {
     return {-1, "cannot create folder " + path.substr(0, slash) + ": " + reason(errno), {}};
+  }
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    return {-1, path + " is not a regular file", {}};
   }
   const int fd = ::open(path.c_str(), kCreateFlags, 0666);
   if (fd < 0) {

@@ -26,14 +26,15 @@ bool isDriveName(std::string_view name) {
          ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z'));
 }
 
+
+}  // namespace
+
 std::string withoutTrailingSlash(std::string folder) {
   while (folder.size() > 1 && folder.back() == '/') {
     folder.pop_back();
   }
   return folder;
 }
-
-}  // namespace
 
 std::string storedNameToSlashes(std::string_view storedName) {
   std::string name(storedName);

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <system_error>
 
 #include "archive/ArchiveError.h"
 #include "archive/ArchiveFormat.h"
@@ -67,8 +68,13 @@ SourceReader::SourceReader(const std::vector<std::string>& files, int zlibLevel,
     slots_.push_back(std::move(slot));
   }
   if (parallel_) {
-    for (int i = 0; i < workers; ++i) {
-      workers_.emplace_back([this, zlibLevel] { workerLoop(zlibLevel); });
+    try {
+      for (int i = 0; i < workers; ++i) {
+        workers_.emplace_back([this, zlibLevel] { workerLoop(zlibLevel); });
+      }
+    } catch (const std::system_error&) {
+      // No more threads to be had: compress on the threads that started.
+      if (workers_.empty()) parallel_ = false;
     }
   }
 }

@@ -3,6 +3,7 @@
 #include <zlib.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "archive/ArchiveTestSupport.h"
 #include "archive/BackupFile.h"
@@ -160,6 +161,19 @@ TEST(DamagedArchive, SymbolicLinksInsideTheTargetLeadNowhereOutside) {
   EXPECT_TRUE(everythingBelow(dir / "outside").empty());
   ASSERT_EQ(engine.RefusedFiles().size(), 2u);
   EXPECT_NE(engine.RefusedFiles()[0].find("/link/a.txt"), std::string::npos);
+}
+
+TEST(DamagedArchive, DevicesAndFifosAtTheTargetAreRefusedNotOpened) {
+  test::TempDir dir;
+  test::makeFolder(dir / "out");
+  ASSERT_EQ(::mkfifo((dir / "out/fifo.txt").c_str(), 0644), 0);
+  ArchiveBuilder().header("t", 3, 2).file("/fifo.txt", 1, "a").file("/ok.txt", 1, "ok").endMarker().save(dir / "a.KBU");
+  TBackupFile engine;
+  // A doubled trailing slash names the same folder.
+  EXPECT_TRUE(engine.Restore(dir / "a.KBU", dir / "out//")) << engine.ErrorMessage();
+  EXPECT_EQ(test::readFile(dir / "out/ok.txt"), "ok");
+  ASSERT_EQ(engine.RefusedFiles().size(), 1u);
+  EXPECT_NE(engine.RefusedFiles()[0].find("not a regular file"), std::string::npos) << engine.RefusedFiles()[0];
 }
 
 TEST(DamagedArchive, AnUnwritableTargetIsErrorOneAndStopsTheRestore) {
