@@ -37,18 +37,6 @@ void setMtime(const std::string& path, std::time_t moment) {
   }
 }
 
-std::time_t localMoment(int year, int month, int day, int hour, int minute, int second) {
-  struct tm t {};
-  t.tm_year = year - 1900;
-  t.tm_mon = month - 1;
-  t.tm_mday = day;
-  t.tm_hour = hour;
-  t.tm_min = minute;
-  t.tm_sec = second;
-  t.tm_isdst = -1;
-  return mktime(&t);
-}
-
 ArchiveBuilder& ArchiveBuilder::header(const std::string& title, int64_t totalBytes, int64_t fileCount) {
   bytes_ += fmt::encodeHeader(title, totalBytes, fileCount);
   return *this;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "archive/BackupFile.h"
+#include "support/LocalTime.h"
 
 namespace arkwell::test {
 
@@ -16,7 +17,6 @@ std::string randomBytes(size_t size, uint32_t seed);
 // Compressible text from a seed.
 std::string textBytes(size_t size, uint32_t seed);
 void setMtime(const std::string& path, std::time_t moment);
-std::time_t localMoment(int year, int month, int day, int hour, int minute, int second);
 
 // Builds archive bytes record by record.
 class ArchiveBuilder {

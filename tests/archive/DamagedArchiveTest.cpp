@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <zlib.h>
 
 #include <filesystem>
-#include <sys/stat.h>
 
 #include "archive/ArchiveTestSupport.h"
 #include "archive/BackupFile.h"

@@ -4,22 +4,11 @@
 #include <ctime>
 
 #include "platform/DosDateTime.h"
+#include "support/LocalTime.h"
 #include "support/TempDir.h"
 
 namespace arkwell::platform {
 namespace {
-
-std::time_t local(int y, int mo, int d, int h, int mi, int s) {
-  struct tm t {};
-  t.tm_year = y - 1900;
-  t.tm_mon = mo - 1;
-  t.tm_mday = d;
-  t.tm_hour = h;
-  t.tm_min = mi;
-  t.tm_sec = s;
-  t.tm_isdst = -1;
-  return mktime(&t);
-}
 
 TEST(DosDateTime, PacksLocalTimeWithEvenSecondsAndClampsTheRange) {
   struct Case {
@@ -27,13 +16,13 @@ TEST(DosDateTime, PacksLocalTimeWithEvenSecondsAndClampsTheRange) {
     uint32_t expected;
   };
   const Case cases[] = {
-      {local(2024, 1, 15, 10, 30, 0), 0x582F53C0u},   // the worked example's date
-      {local(2024, 1, 15, 10, 30, 1), 0x582F53C0u},   // odd second rounds down
-      {local(2024, 1, 15, 10, 30, 59), 0x582F53DDu},  // 58 s -> 29
-      {local(1980, 1, 1, 0, 0, 0), 0x00210000u},
-      {local(1979, 12, 31, 23, 59, 59), 0x00210000u},  // before 1980 clamps
+      {test::localMoment(2024, 1, 15, 10, 30, 0), 0x582F53C0u},   // the worked example's date
+      {test::localMoment(2024, 1, 15, 10, 30, 1), 0x582F53C0u},   // odd second rounds down
+      {test::localMoment(2024, 1, 15, 10, 30, 59), 0x582F53DDu},  // 58 s -> 29
+      {test::localMoment(1980, 1, 1, 0, 0, 0), 0x00210000u},
+      {test::localMoment(1979, 12, 31, 23, 59, 59), 0x00210000u},  // before 1980 clamps
       {0, 0x00210000u},
-      {local(2107, 12, 31, 23, 59, 59), 0xFF9FBF7Du},
+      {test::localMoment(2107, 12, 31, 23, 59, 59), 0xFF9FBF7Du},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(static_cast<uint32_t>(toDosDateTime(c.moment)), c.expected) << "moment " << c.moment;
@@ -44,10 +33,10 @@ TEST(DosDateTime, RoundTripsThroughFileTimes) {
   test::TempDir dir;
   const std::string path = dir / "f";
   test::writeFile(path, "x");
-  const int32_t date = toDosDateTime(local(2031, 7, 4, 23, 58, 46));
+  const int32_t date = toDosDateTime(test::localMoment(2031, 7, 4, 23, 58, 46));
   ASSERT_TRUE(setFileDosDateTime(path, date));
   EXPECT_EQ(fileDosDateTime(path), date);
-  EXPECT_EQ(fromDosDateTime(date), local(2031, 7, 4, 23, 58, 46));
+  EXPECT_EQ(fromDosDateTime(date), test::localMoment(2031, 7, 4, 23, 58, 46));
   EXPECT_EQ(formatDosDateTime(date), "2031-07-04 23:58:46");
   EXPECT_THROW(fileDosDateTime(dir / "missing"), std::system_error);
 }

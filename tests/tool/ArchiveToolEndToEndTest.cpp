@@ -14,6 +14,7 @@
 #include "archive/ArchiveFormat.h"
 #include "platform/DosDateTime.h"
 #include "platform/FileAttributes.h"
+#include "support/LocalTime.h"
 #include "support/TempDir.h"
 
 namespace arkwell::tool {
@@ -49,18 +50,6 @@ std::string textBytes(size_t size) {
   return out;
 }
 
-std::time_t localMoment(int year, int month, int day, int hour, int minute, int second) {
-  struct tm t {};
-  t.tm_year = year - 1900;
-  t.tm_mon = month - 1;
-  t.tm_mday = day;
-  t.tm_hour = hour;
-  t.tm_min = minute;
-  t.tm_sec = second;
-  t.tm_isdst = -1;
-  return std::mktime(&t);
-}
-
 // The path column of the entry lines of a listing.
 std::set<std::string> listedPaths(const std::string& listing) {
   std::set<std::string> paths;
@@ -90,7 +79,7 @@ class ArchiveToolRun : public ::testing::Test {
     for (const auto& [relative, bytes] : files_) {
       writeFile(src_ + "/" + relative, bytes);
     }
-    const std::time_t moment = localMoment(2021, 3, 4, 5, 6, 8);
+    const std::time_t moment = test::localMoment(2021, 3, 4, 5, 6, 8);
     const struct timespec times[2] = {{moment, 0}, {moment, 0}};
     ASSERT_EQ(::utimensat(AT_FDCWD, (src_ + "/notes.txt").c_str(), times, 0), 0);
   }
