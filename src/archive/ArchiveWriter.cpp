@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "archive/ArchiveFormat.h"
-#include "archive/FileSpecScanner.h"
+#include "archive/FileSelectionScanner.h"
 #include "platform/DosDateTime.h"
 #include "platform/FileAttributes.h"
 #include "platform/TempFile.h"
@@ -41,12 +41,12 @@ void ArchiveWriter::counter(int64_t dirs, int64_t files, const std::string& dir)
 std::vector<std::string> ArchiveWriter::expand(const std::vector<std::string>& fileSpecs,
                                                const std::string& archiveName) {
   std::vector<std::string> files;
-  FileSpecScanner::FilterFn filter;
+  FileSelectionScanner::FilterFn filter;
   if (e_.BackupMode() == bmIncremental) {
     filter = [](const std::string& path) { return platform::isArchiveFlagSet(path); };
   }
   const std::function<bool()> keepGoing = [this] { return e_.continue_.load(); };
-  FileSpecScanner scanner(
+  FileSelectionScanner scanner(
       TBackupFile::ExcludeList, absolutePath(archiveName), filter,
       [this](int64_t dirs, int64_t found, const std::string& dir) { counter(dirs, found, dir); }, keepGoing);
   for (const std::string& line : fileSpecs) {

@@ -26,7 +26,6 @@ bool isDriveName(std::string_view name) {
          ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z'));
 }
 
-
 }  // namespace
 
 std::string withoutTrailingSlash(std::string folder) {

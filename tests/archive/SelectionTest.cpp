@@ -5,7 +5,7 @@
 
 #include "archive/ArchiveTestSupport.h"
 #include "archive/BackupFile.h"
-#include "archive/FileSpecScanner.h"
+#include "archive/FileSelectionScanner.h"
 #include "platform/FileAttributes.h"
 #include "support/TempDir.h"
 
@@ -33,7 +33,7 @@ class Selection : public ::testing::Test {
   TBackupFile engine;
 };
 
-TEST_F(Selection, SpecificationLinesChooseFilesByMaskAndTrailingSwitch) {
+TEST_F(Selection, SelectionLinesChooseFilesByMaskAndTrailingSwitch) {
   struct Case {
     std::string line;
     std::vector<std::string> expected;
@@ -116,7 +116,7 @@ TEST_F(Selection, UnreadableFilesAreSkippedWhileMeasuring) {
   }
 }
 
-TEST(FileSpecLine, OnlyATrailingBlankSlashSIsTheRecursiveSwitch) {
+TEST(SelectionLine, OnlyATrailingBlankSlashSIsTheRecursiveSwitch) {
   struct Case {
     const char* line;
     const char* folder;
@@ -132,7 +132,7 @@ TEST(FileSpecLine, OnlyATrailingBlankSlashSIsTheRecursiveSwitch) {
       {"/*.cfg", "", "*.cfg", false},
   };
   for (const Case& c : cases) {
-    const FileSpecLine spec = parseFileSpecLine(c.line);
+    const SelectionLine spec = parseSelectionLine(c.line);
     EXPECT_EQ(spec.folder, c.folder) << c.line;
     EXPECT_EQ(spec.mask, c.mask) << c.line;
     EXPECT_EQ(spec.recursive, c.recursive) << c.line;

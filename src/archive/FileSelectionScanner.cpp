@@ -1,4 +1,4 @@
-#include "archive/FileSpecScanner.h"
+#include "archive/FileSelectionScanner.h"
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -90,8 +90,8 @@ std::string absolutePath(const std::string& path) {
   return result.empty() ? "/" : result;
 }
 
-FileSpecLine parseFileSpecLine(const std::string& line) {
-  FileSpecLine spec;
+SelectionLine parseSelectionLine(const std::string& line) {
+  SelectionLine spec;
   std::string pattern = trimBlanks(line);
   // Only a trailing " /s" switches recursion on: "/s" may begin a folder name.
   if (pattern.size() >= 3 && pattern.compare(pattern.size() - 3, 3, " /s") == 0) {
@@ -115,8 +115,8 @@ FileSpecLine parseFileSpecLine(const std::string& line) {
   return spec;
 }
 
-FileSpecScanner::FileSpecScanner(const std::vector<std::string>& excludeList, std::string archiveName, FilterFn filter,
-                                 CounterFn counter, const std::function<bool()>& keepGoing)
+FileSelectionScanner::FileSelectionScanner(const std::vector<std::string>& excludeList, std::string archiveName,
+                                           FilterFn filter, CounterFn counter, const std::function<bool()>& keepGoing)
     : archiveName_(std::move(archiveName)),
       filter_(std::move(filter)),
       counter_(std::move(counter)),
@@ -128,7 +128,7 @@ FileSpecScanner::FileSpecScanner(const std::vector<std::string>& excludeList, st
   }
 }
 
-bool FileSpecScanner::excluded(const std::string& path) const {
+bool FileSelectionScanner::excluded(const std::string& path) const {
   if (excludeUpper_.empty()) {
     return false;
   }
@@ -137,7 +137,7 @@ bool FileSpecScanner::excluded(const std::string& path) const {
                      [&](const std::string& fragment) { return upper.find(fragment) != std::string::npos; });
 }
 
-void FileSpecScanner::expand(const std::string& line, std::vector<std::string>& files) {
+void FileSelectionScanner::expand(const std::string& line, std::vector<std::string>& files) {
   const std::string trimmed = trimBlanks(line);
   if (trimmed.empty()) {
     return;
@@ -147,12 +147,12 @@ void FileSpecScanner::expand(const std::string& line, std::vector<std::string>& 
     files.push_back(absolutePath(trimmed));
     return;
   }
-  const FileSpecLine spec = parseFileSpecLine(trimmed);
+  const SelectionLine spec = parseSelectionLine(trimmed);
   scan(spec.folder, spec.mask, spec.recursive, files);
 }
 
-void FileSpecScanner::scan(const std::string& folder, const std::string& mask, bool recursive,
-                           std::vector<std::string>& files) {
+void FileSelectionScanner::scan(const std::string& folder, const std::string& mask, bool recursive,
+                                std::vector<std::string>& files) {
   if (counter_) {
     counter_(dirCount_, fileCount_, currentPath_);
   }

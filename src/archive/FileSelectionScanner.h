@@ -1,5 +1,5 @@
 #pragma once
-// Expands file specification lines into the list of files to store.
+// Expands file selection lines into the list of files to store.
 // A line is either an existing file, or "folder/mask" optionally followed by a
 // blank and "/s" (recursive). Folders are scanned depth first, sub-folders
 // before the files of their parent, entries in name order; symbolic links to
@@ -11,20 +11,20 @@
 
 namespace arkwell::archive {
 
-struct FileSpecLine {
+struct SelectionLine {
   std::string folder;  // absolute, without trailing "/"
   std::string mask;
   bool recursive = false;
 };
 
-// Splits a (non-file) specification line into folder, mask and the switch.
-FileSpecLine parseFileSpecLine(const std::string& line);
+// Splits a (non-file) selection line into folder, mask and the switch.
+SelectionLine parseSelectionLine(const std::string& line);
 
 // Lexically absolute form of a path (against the current folder), "." and
 // empty components removed; ".." kept as written.
 std::string absolutePath(const std::string& path);
 
-class FileSpecScanner {
+class FileSelectionScanner {
  public:
   // counter(ADirCount, AFileCount, ADir) is raised on entering each folder.
   using CounterFn = std::function<void(int64_t, int64_t, const std::string&)>;
@@ -32,10 +32,10 @@ class FileSpecScanner {
   // flag test of incremental backups).
   using FilterFn = std::function<bool(const std::string&)>;
 
-  FileSpecScanner(const std::vector<std::string>& excludeList, std::string archiveName, FilterFn filter,
-                  CounterFn counter, const std::function<bool()>& keepGoing);
+  FileSelectionScanner(const std::vector<std::string>& excludeList, std::string archiveName, FilterFn filter,
+                       CounterFn counter, const std::function<bool()>& keepGoing);
 
-  // Appends the files of one specification line to `files`.
+  // Appends the files of one selection line to `files`.
   void expand(const std::string& line, std::vector<std::string>& files);
 
   int64_t dirCount() const { return dirCount_; }
