@@ -72,7 +72,9 @@ TEST(ParallelWriter, ArchivesAndEventsAreTheSameForAnyNumberOfWorkers) {
   for (const Case& c : cases) {
     const Outcome single = run(dir, 1, c.maxSize, c.abortAfterBlocks, "one");
     EXPECT_EQ(single.result, c.abortAfterBlocks == 0) << c.label;
-    if (c.maxSize != 0) EXPECT_GT(single.volumes.size(), 2u) << c.label;
+    if (c.maxSize != 0) {
+      EXPECT_GT(single.volumes.size(), 2u) << c.label;
+    }
     for (int workers : {2, 3, 8}) {
       const Outcome many = run(dir, workers, c.maxSize, c.abortAfterBlocks, "many");
       EXPECT_EQ(many.result, single.result) << c.label << ", " << workers << " workers";
