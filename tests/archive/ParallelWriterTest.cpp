@@ -36,7 +36,7 @@ Outcome run(const test::TempDir& dir, int workers, int64_t maxSize, int abortAft
   test::EventLog log;
   log.attach(engine);
   int blocks = 0;
-  engine.OnProgress = [&](TBackupFile& sender, const std::string& file, int percent, bool& go) {
+  engine.OnProgress = [&](TBackupFile&, const std::string& file, int percent, bool& go) {
     log.lines.push_back("progress " + (file.find("/FID") != std::string::npos ? "<list>" : file) + " " +
                         std::to_string(percent));
     if (!file.empty() && abortAfterBlocks > 0 && ++blocks == abortAfterBlocks) go = false;
