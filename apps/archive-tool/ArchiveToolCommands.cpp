@@ -15,6 +15,7 @@
 #include "archive/ArchiveFormat.h"
 #include "archive/BackupFile.h"
 #include "platform/DosDateTime.h"
+#include "platform/PathText.h"
 
 namespace arkwell::tool {
 
@@ -26,27 +27,6 @@ using archive::TBackupFile;
 // Engine texts name their file as a rule; this makes sure of it.
 std::string namingFile(const std::string& path, const std::string& text) {
   return text.find(path) != std::string::npos ? text : path + ": " + text;
-}
-
-bool sameFile(const std::string& path, const struct stat& original) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && st.st_dev == original.st_dev && st.st_ino == original.st_ino;
-}
-
-// The absolute path to store for a PATH: the engine keeps ".." as written,
-// and a restore refuses every stored name with a ".." component.
-std::string storablePath(const std::string& path, const struct stat& st) {
-  std::string normal = fs::absolute(path).lexically_normal().string();
-  while (normal.size() > 1 && normal.back() == '/') {
-    normal.pop_back();
-  }
-  if (sameFile(normal, st)) {
-    return normal;
-  }
-  // ".." after a symbolic link leads elsewhere than its lexical removal.
-  std::error_code ec;
-  const fs::path real = fs::canonical(path, ec);
-  return ec ? normal : real.string();
 }
 
 std::string systemReason(int err) {
@@ -112,11 +92,12 @@ int ArchiveToolCommands::create(const ArchiveToolOptions& options) {
       err_ << path << ": " << systemReason(errno) << '\n';
       pathsOk = false;
     } else if (S_ISDIR(st.st_mode)) {
-      const std::string folder = storablePath(path, st);
+      // The engine makes the folder absolute and resolves ".." in it.
+      const std::string folder = platform::withoutTrailingSlash(path);
       std::string line = (folder == "/" ? std::string() : folder) + "/" + options.mask;
       selectionLines.push_back(options.recursive ? line + " /s" : line);
     } else if (S_ISREG(st.st_mode)) {
-      selectionLines.push_back(storablePath(path, st));
+      selectionLines.push_back(path);
     } else {
       err_ << path << ": neither a regular file nor a folder\n";
       pathsOk = false;

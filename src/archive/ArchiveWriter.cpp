@@ -10,6 +10,7 @@
 #include "archive/FileSelectionScanner.h"
 #include "platform/DosDateTime.h"
 #include "platform/FileAttributes.h"
+#include "platform/PathText.h"
 #include "platform/TempFile.h"
 
 namespace arkwell::archive {
@@ -47,7 +48,7 @@ std::vector<std::string> ArchiveWriter::expand(const std::vector<std::string>& f
   }
   const std::function<bool()> keepGoing = [this] { return e_.continue_.load(); };
   FileSelectionScanner scanner(
-      TBackupFile::ExcludeList, absolutePath(archiveName), filter,
+      TBackupFile::ExcludeList, platform::absolutePath(archiveName), filter,
       [this](int64_t dirs, int64_t found, const std::string& dir) { counter(dirs, found, dir); }, keepGoing);
   for (const std::string& line : fileSpecs) {
     if (!e_.continue_) break;

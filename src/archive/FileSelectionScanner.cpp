@@ -2,11 +2,11 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 
 #include "platform/FileMask.h"
+#include "platform/PathText.h"
 
 namespace arkwell::archive {
 
@@ -69,27 +69,6 @@ std::vector<DirEntry> listFolder(const std::string& folder) {
 
 }  // namespace
 
-std::string absolutePath(const std::string& path) {
-  std::string joined = path;
-  if (joined.empty() || joined[0] != '/') {
-    char cwd[4096];
-    const std::string base = ::getcwd(cwd, sizeof cwd) != nullptr ? std::string(cwd) : std::string("/");
-    joined = base + "/" + joined;
-  }
-  std::string result;
-  size_t pos = 0;
-  while (pos <= joined.size()) {
-    size_t next = joined.find('/', pos);
-    if (next == std::string::npos) next = joined.size();
-    const std::string part = joined.substr(pos, next - pos);
-    if (!part.empty() && part != ".") {
-      result += "/" + part;
-    }
-    pos = next + 1;
-  }
-  return result.empty() ? "/" : result;
-}
-
 SelectionLine parseSelectionLine(const std::string& line) {
   SelectionLine spec;
   std::string pattern = trimBlanks(line);
@@ -100,10 +79,10 @@ SelectionLine parseSelectionLine(const std::string& line) {
   }
   const size_t slash = pattern.find_last_of('/');
   if (slash == std::string::npos) {
-    spec.folder = absolutePath(".");
+    spec.folder = platform::absolutePath(".");
     spec.mask = pattern;
   } else {
-    spec.folder = absolutePath(slash == 0 ? "/" : pattern.substr(0, slash));
+    spec.folder = platform::absolutePath(slash == 0 ? "/" : pattern.substr(0, slash));
     spec.mask = pattern.substr(slash + 1);
   }
   if (spec.folder == "/") {
@@ -144,7 +123,7 @@ void FileSelectionScanner::expand(const std::string& line, std::vector<std::stri
   }
   if (isRegularFile(trimmed)) {
     // A named file is stored whatever the exclusions and its archive flag say.
-    files.push_back(absolutePath(trimmed));
+    files.push_back(platform::absolutePath(trimmed));
     return;
   }
   const SelectionLine spec = parseSelectionLine(trimmed);

@@ -20,10 +20,6 @@ struct SelectionLine {
 // Splits a (non-file) selection line into folder, mask and the switch.
 SelectionLine parseSelectionLine(const std::string& line);
 
-// Lexically absolute form of a path (against the current folder), "." and
-// empty components removed; ".." kept as written.
-std::string absolutePath(const std::string& path);
-
 class FileSelectionScanner {
  public:
   // counter(ADirCount, AFileCount, ADir) is raised on entering each folder.

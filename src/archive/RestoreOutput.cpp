@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "archive/RestoreTarget.h"
+#include "platform/PathText.h"
 
 namespace arkwell::archive {
 
@@ -18,18 +19,6 @@ constexpr int kCreateFlags = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLO
 
 std::string reason(int err) {
   return std::strerror(err);
-}
-
-std::vector<std::string> splitPath(const std::string& relative) {
-  std::vector<std::string> parts;
-  size_t pos = 0;
-  while (pos <= relative.size()) {
-    size_t next = relative.find('/', pos);
-    if (next == std::string::npos) next = relative.size();
-    if (next > pos) parts.push_back(relative.substr(pos, next - pos));
-    pos = next + 1;
-  }
-  return parts;
 }
 
 // Keeps only regular files: a device or FIFO at the target is not replaced.
@@ -71,7 +60,7 @@ RestoreOpen RestoreOpener::openBelow(const std::string& folder, const std::strin
     // Most files share their folder with the one before: no walk again.
     return createIn(cachedFd_, path.substr(parent.size() + 1), path);
   }
-  const std::string base = withoutTrailingSlash(folder);
+  const std::string base = platform::withoutTrailingSlash(folder);
   if (!makeFolders(base)) {
     return {-1, "cannot create folder " + base + ": " + reason(errno), {}};
   }
@@ -79,11 +68,11 @@ RestoreOpen RestoreOpener::openBelow(const std::string& folder, const std::strin
   if (dir < 0) {
     return {-1, "cannot open folder " + base + ": " + reason(errno), {}};
   }
-  const std::vector<std::string> parts = splitPath(path.substr(base == "/" ? 1 : base.size() + 1));
+  const std::vector<std::string> parts = platform::pathComponents(path.substr(base == "/" ? 1 : base.size() + 1));
   for (const std::string& part : parts) {
-    if (part == ".." || part == ".") {
+    if (part == "..") {
       ::close(dir);
-      return {-1, path + " has a \".\" or \"..\" component", {}};
+      return {-1, path + " has a \"..\" component", {}};
     }
   }
   if (parts.empty()) {

@@ -1,25 +1,10 @@
 #include "archive/RestoreTarget.h"
 
-#include <vector>
+#include "platform/PathText.h"
 
 namespace arkwell::archive {
 
 namespace {
-
-std::vector<std::string> components(std::string_view path) {
-  std::vector<std::string> parts;
-  size_t pos = 0;
-  while (pos <= path.size()) {
-    size_t next = path.find('/', pos);
-    if (next == std::string_view::npos) next = path.size();
-    const std::string_view part = path.substr(pos, next - pos);
-    if (!part.empty() && part != ".") {
-      parts.emplace_back(part);
-    }
-    pos = next + 1;
-  }
-  return parts;
-}
 
 bool isDriveName(std::string_view name) {
   return name.size() >= 2 && name[1] == ':' &&
@@ -27,13 +12,6 @@ bool isDriveName(std::string_view name) {
 }
 
 }  // namespace
-
-std::string withoutTrailingSlash(std::string folder) {
-  while (folder.size() > 1 && folder.back() == '/') {
-    folder.pop_back();
-  }
-  return folder;
-}
 
 std::string storedNameToSlashes(std::string_view storedName) {
   std::string name(storedName);
@@ -53,7 +31,7 @@ std::string storedRelativePath(std::string_view storedName) {
     rest.remove_prefix(2);  // "E:"; the slash after it goes with the components
   }
   std::string relative;
-  for (const std::string& part : components(rest)) {
+  for (const std::string& part : platform::pathComponents(rest)) {
     if (part == "..") {
       return {};
     }
@@ -75,7 +53,7 @@ RestoreTarget restoreTarget(std::string_view storedName, const std::string& targ
     }
     return {"/" + relative, {}};
   }
-  const std::string folder = withoutTrailingSlash(targetFolder);
+  const std::string folder = platform::withoutTrailingSlash(targetFolder);
   const std::string base = folder == "/" ? std::string() : folder;
   if (keepStructure) {
     return {base + "/" + relative, {}};
@@ -85,7 +63,7 @@ RestoreTarget restoreTarget(std::string_view storedName, const std::string& targ
 }
 
 bool isBelowFolder(const std::string& path, const std::string& folder) {
-  const std::string base = withoutTrailingSlash(folder);
+  const std::string base = platform::withoutTrailingSlash(folder);
   if (base == "/") {
     return path.size() > 1 && path[0] == '/';
   }

@@ -30,9 +30,6 @@ std::string storedRelativePath(std::string_view storedName);
 // ".." component are always refused.
 RestoreTarget restoreTarget(std::string_view storedName, const std::string& targetFolder, bool keepStructure);
 
-// The folder without trailing "/" ("/" stays "/").
-std::string withoutTrailingSlash(std::string folder);
-
 // Whether `path` lies below `folder` (lexically; both absolute or both relative).
 bool isBelowFolder(const std::string& path, const std::string& folder);
 
