@@ -33,11 +33,21 @@ constexpr std::string_view kUsage =
 
 using Apply = std::string (*)(ArchiveToolOptions&, const std::string&);
 
+// An option with a value runs `apply`; a switch sets its flag to `setTo`.
 struct OptionRule {
   std::string_view name;
-  bool takesValue;
-  Apply apply;
+  Apply apply = nullptr;
+  bool ArchiveToolOptions::*flag = nullptr;
+  bool setTo = true;
+  bool takesValue() const { return apply != nullptr; }
 };
+
+constexpr OptionRule valueOption(std::string_view name, Apply apply) {
+  return {name, apply};
+}
+constexpr OptionRule switchOption(std::string_view name, bool ArchiveToolOptions::*flag, bool setTo = true) {
+  return {name, nullptr, flag, setTo};
+}
 
 template <typename Value, size_t N>
 bool lookUp(const std::array<std::pair<std::string_view, Value>, N>& table, const std::string& key, Value& out) {
@@ -80,78 +90,58 @@ std::string parseVolumeSize(const std::string& text, int64_t& out) {
 }
 
 const std::array kCreateOptions{
-    OptionRule{"--title", true,
-               [](ArchiveToolOptions& o, const std::string& v) {
-                 o.title = v;
-                 return std::string();
-               }},
-    OptionRule{"--level", true,
-               [](ArchiveToolOptions& o, const std::string& v) {
-                 return lookUp(kLevels, v, o.level) ? std::string()
-                                                    : "--level must be fastest, none, default or max, not '" + v + "'";
-               }},
-    OptionRule{"--mask", true,
-               [](ArchiveToolOptions& o, const std::string& v) {
-                 // A "/" would be taken as part of the folder of the line.
-                 if (v.empty() || v.find('/') != std::string::npos) {
-                   return "--mask needs a file name pattern without '/', not '" + v + "'";
-                 }
-                 o.mask = v;
-                 return std::string();
-               }},
-    OptionRule{"--recursive", false,
-               [](ArchiveToolOptions& o, const std::string&) {
-                 o.recursive = true;
-                 return std::string();
-               }},
-    OptionRule{"--incremental", false,
-               [](ArchiveToolOptions& o, const std::string&) {
-                 o.incremental = true;
-                 return std::string();
-               }},
-    OptionRule{"--clear-archive-flag", false,
-               [](ArchiveToolOptions& o, const std::string&) {
-                 o.clearArchiveFlag = true;
-                 return std::string();
-               }},
-    OptionRule{"--no-file-list", false,
-               [](ArchiveToolOptions& o, const std::string&) {
-                 o.saveFileList = false;
-                 return std::string();
-               }},
-    OptionRule{"--volume-size", true,
-               [](ArchiveToolOptions& o, const std::string& v) { return parseVolumeSize(v, o.volumeSize); }},
-    OptionRule{"--exclude", true,
-               [](ArchiveToolOptions& o, const std::string& v) {
-                 if (v.empty()) {
-                   return std::string("--exclude needs a non-empty path fragment");
-                 }
-                 o.excludes.push_back(v);
-                 return std::string();
-               }},
+    valueOption("--title",
+                [](ArchiveToolOptions& o, const std::string& v) {
+                  o.title = v;
+                  return std::string();
+                }),
+    valueOption("--level",
+                [](ArchiveToolOptions& o, const std::string& v) {
+                  return lookUp(kLevels, v, o.level) ? std::string()
+                                                     : "--level must be fastest, none, default or max, not '" + v + "'";
+                }),
+    valueOption("--mask",
+                [](ArchiveToolOptions& o, const std::string& v) {
+                  // A "/" would be taken as part of the folder of the line.
+                  if (v.empty() || v.find('/') != std::string::npos) {
+                    return "--mask needs a file name pattern without '/', not '" + v + "'";
+                  }
+                  o.mask = v;
+                  return std::string();
+                }),
+    switchOption("--recursive", &ArchiveToolOptions::recursive),
+    switchOption("--incremental", &ArchiveToolOptions::incremental),
+    switchOption("--clear-archive-flag", &ArchiveToolOptions::clearArchiveFlag),
+    switchOption("--no-file-list", &ArchiveToolOptions::saveFileList, false),
+    valueOption("--volume-size",
+                [](ArchiveToolOptions& o, const std::string& v) { return parseVolumeSize(v, o.volumeSize); }),
+    valueOption("--exclude",
+                [](ArchiveToolOptions& o, const std::string& v) {
+                  if (v.empty()) {
+                    return std::string("--exclude needs a non-empty path fragment");
+                  }
+                  o.excludes.push_back(v);
+                  return std::string();
+                }),
 };
 
 const std::array kExtractOptions{
-    OptionRule{"--to", true,
-               [](ArchiveToolOptions& o, const std::string& v) {
-                 // Empty would silently mean "where the files came from".
-                 if (v.empty()) {
-                   return std::string("--to needs a folder");
-                 }
-                 o.targetFolder = v;
-                 return std::string();
-               }},
-    OptionRule{"--keep-structure", false,
-               [](ArchiveToolOptions& o, const std::string&) {
-                 o.keepStructure = true;
-                 return std::string();
-               }},
-    OptionRule{"--mode", true,
-               [](ArchiveToolOptions& o, const std::string& v) {
-                 return lookUp(kModes, v, o.restoreMode)
-                            ? std::string()
-                            : "--mode must be all, no-overwrite, newer, existing or existing-newer, not '" + v + "'";
-               }},
+    valueOption("--to",
+                [](ArchiveToolOptions& o, const std::string& v) {
+                  // Empty would silently mean "where the files came from".
+                  if (v.empty()) {
+                    return std::string("--to needs a folder");
+                  }
+                  o.targetFolder = v;
+                  return std::string();
+                }),
+    switchOption("--keep-structure", &ArchiveToolOptions::keepStructure),
+    valueOption("--mode",
+                [](ArchiveToolOptions& o, const std::string& v) {
+                  return lookUp(kModes, v, o.restoreMode)
+                             ? std::string()
+                             : "--mode must be all, no-overwrite, newer, existing or existing-newer, not '" + v + "'";
+                }),
 };
 
 ParsedCommandLine usageError(std::string error) {
@@ -214,7 +204,7 @@ ParsedCommandLine parseArchiveToolArgs(const std::vector<std::string>& args) {
       return usageError(command + ": unknown option '" + arg + "'");
     }
     std::string value;
-    if (rule->takesValue) {
+    if (rule->takesValue()) {
       if (equals != std::string::npos) {
         value = arg.substr(equals + 1);
       } else if (i + 1 < args.size()) {
@@ -225,7 +215,9 @@ ParsedCommandLine parseArchiveToolArgs(const std::vector<std::string>& args) {
     } else if (equals != std::string::npos) {
       return usageError(command + ": " + name + " takes no value");
     }
-    if (std::string error = rule->apply(options, value); !error.empty()) {
+    if (!rule->takesValue()) {
+      options.*(rule->flag) = rule->setTo;
+    } else if (std::string error = rule->apply(options, value); !error.empty()) {
       return usageError(command + ": " + error);
     }
   }
