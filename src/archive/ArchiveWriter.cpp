@@ -20,11 +20,6 @@ namespace {
 constexpr const char* kChangedWhileReading = "File changed while reading: ";
 constexpr int kMaxEmptyReads = 4;
 
-bool fileExists(const std::string& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0;
-}
-
 std::string systemError(const std::string& action, const std::string& path, int err) {
   return action + " " + path + ": " + std::strerror(err);
 }
@@ -141,9 +136,13 @@ bool ArchiveWriter::backup(const std::vector<std::string>& fileSpecs, const std:
       SourceReader source(files, zlibLevel(e_.CompressionLevel), workers);
       source_ = &source;
       for (size_t i = 0; i < files.size() && e_.continue_; ++i) {
-        if (!fileExists(files[i])) continue;
+        const SourceReader::Opened opened = source.open(i);
+        if (opened.error == ENOENT) {
+          source.close();  // deleted since it was listed: passed over without a record
+          continue;
+        }
         counter(0, static_cast<int64_t>(i) + 1, "-2");
-        storeFile(i, files[i], hasList && i == 0);
+        storeFile(i, files[i], hasList && i == 0, opened);
       }
       source_ = nullptr;
     } catch (const CompressionFailure& ex) {
@@ -190,16 +189,17 @@ void ArchiveWriter::clearArchiveFlags() {
   stored_.clear();
 }
 
-void ArchiveWriter::storeFile(size_t index, const std::string& path, bool isFileList) {
+void ArchiveWriter::storeFile(size_t index, const std::string& path, bool isFileList,
+                              const SourceReader::Opened& opened) {
   e_.currentFile_ = path;
   const auto position = static_cast<int64_t>(index) + 1;
   try {
     archive_.write(format::encodeName(isFileList ? std::string(format::kFileListName) : path));
   } catch (const ArchiveError& ex) {
     e_.fail(ecCannotWriteArchive, ex.what());
+    source_->close();
     return;
   }
-  const SourceReader::Opened opened = source_->open(index);
   if (opened.error != 0) {
     e_.fail(ecCannotReadFile, systemError("cannot open", path, opened.error));
     source_->close();

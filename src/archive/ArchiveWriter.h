@@ -27,7 +27,7 @@ class ArchiveWriter {
 
   std::vector<std::string> expand(const std::vector<std::string>& fileSpecs, const std::string& archiveName);
   void measure(std::vector<std::string>& files, std::string& identity);
-  void storeFile(size_t index, const std::string& path, bool isFileList);
+  void storeFile(size_t index, const std::string& path, bool isFileList, const SourceReader::Opened& opened);
   void writeDataSection(const std::string& path, int64_t& remaining);
   void startNextVolume();
   void writeEndMarkerAndClose(bool& result);

@@ -192,6 +192,18 @@ SourceReader::Opened SourceReader::open(size_t index) {
     // Not reached by the reader ahead (or passed over): start here.
     while (!ahead_.empty()) dropFront();
     openAhead(index);
+  } else if (FileAhead& file = ahead_.front(); file.fd >= 0) {
+    // Opened ahead of its turn: a file deleted since then is gone for the
+    // writer too, as it would be had it been opened only now.
+    struct stat now {};
+    if (::fstat(file.fd, &now) == 0 && now.st_nlink == 0) {
+      for (Slot* slot : file.slots) release(slot);
+      file.slots.clear();
+      ::close(file.fd);
+      file.fd = -1;
+      file.opened.error = ENOENT;
+      file.stopped = true;
+    }
   }
   return ahead_.front().opened;
 }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "archive/ArchiveFormat.h"
 #include "archive/ArchiveTestSupport.h"
@@ -84,6 +85,27 @@ TEST(ParallelWriter, ArchivesAndEventsAreTheSameForAnyNumberOfWorkers) {
         EXPECT_TRUE(many.volumes[v] == single.volumes[v]) << c.label << ", " << workers << " workers, volume " << v + 1;
       }
     }
+  }
+}
+
+TEST(ParallelWriter, AFileDeletedBeforeItsTurnIsPassedOverEvenWhenReadAhead) {
+  for (int workers : {1, 2}) {
+    test::TempDir dir;
+    test::writeFile(dir / "src/a.txt", "first");
+    test::writeFile(dir / "src/b.txt", "second");
+    test::writeFile(dir / "src/c.txt", "third");
+    TBackupFile engine;
+    engine.WorkerThreads = workers;
+    engine.OnCounter = [&](TBackupFile&, int64_t, int64_t position, const std::string& phase) {
+      // By now the reader ahead has opened c.txt already.
+      if (phase == "-2" && position == 2) ::unlink((dir / "src/c.txt").c_str());
+    };
+    ASSERT_TRUE(engine.Backup({dir / "src/*.*"}, dir / "a.KBU")) << engine.ErrorMessage();
+    const test::ParsedVolume parsed = test::parseVolume(test::readFile(dir / "a.KBU"), true);
+    ASSERT_EQ(parsed.entries.size(), 2u) << workers << " workers";
+    EXPECT_EQ(parsed.entries[1].name, dir / "src/b.txt");
+    EXPECT_EQ(parsed.fileCount, 3) << "the header counts what was measured";
+    EXPECT_EQ(engine.FilesDone(), 2);
   }
 }
 
