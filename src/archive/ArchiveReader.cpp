@@ -150,10 +150,18 @@ bool ArchiveReader::readDataSection(Sink sink, OutputFile* out, std::string* mem
   return false;
 }
 
-bool ArchiveReader::switchVolume(int number) {
+int ArchiveReader::linkedVolume(const std::string& name, int64_t at) const {
+  const auto number = format::parseLinkRecord(name);
+  if (!number || *number != volume_ + 1 || *number > format::kMaxVolumes) {
+    damaged(at, "bad volume link record \"" + name + "\"");
+  }
+  return *number;
+}
+
+bool ArchiveReader::switchVolume(int number, bool ask) {
   in_.close();
   const std::string path = format::volumeFileName(archiveName_, number);
-  if (!e_.OnNeedDisk) {
+  if (!ask || !e_.OnNeedDisk) {
     if (!exists(path)) {
       e_.fail(ecCannotReadArchive, "volume " + path + " is missing");
       return false;
@@ -295,14 +303,11 @@ bool ArchiveReader::walk(const std::string& archiveName, const std::string& targ
       }
       std::string name = readName(length, "record name");
       if (format::isLinkName(name)) {
-        const auto number = format::parseLinkRecord(name);
-        if (!number || *number != volume_ + 1 || *number > format::kMaxVolumes) {
-          damaged(at, "bad volume link record \"" + name + "\"");
-        }
+        const int number = linkedVolume(name, at);
         if (!entry.active) {
           damaged(at, "volume link record without a file before it");
         }
-        if (!switchVolume(*number)) break;
+        if (!switchVolume(number, true)) break;
         if (!readDataSection(entry.sink, &entry.out, nullptr)) entry.failed = e_.errorCode_ != 0;
         continue;
       }
@@ -366,7 +371,7 @@ void ArchiveReader::readInfo(const std::string& archiveName, std::vector<std::st
     in_.open(archiveName);
   } catch (const FileIoError& ex) {
     e_.fail(ecCannotReadArchive, ex.what());
-    if (e_.OnError) e_.OnError(e_, ecCannotReadArchive, errorText(ecCannotReadArchive));
+    e_.raiseError();
     throw ArchiveInfoAborted(e_.errorMessage_);
   }
   try {
@@ -380,26 +385,14 @@ void ArchiveReader::readInfo(const std::string& archiveName, std::vector<std::st
           e_.continue_ = true;
           std::string text;
           readDataSection(Sink::memory, nullptr, &text);
-          // A long list may go on in the next volume.
+          // A long list may go on in the next volume; the disk is not asked for.
           while (in_.remaining() >= 4 + format::kLinkRecordLength) {
             const int64_t at = in_.offset();
             const int32_t next = readInt32("next record");
             if (next != format::kLinkRecordLength) break;
-            const auto number = format::parseLinkRecord(readName(next, "record name"));
-            if (!number) break;
-            if (*number != volume_ + 1) damaged(at, "bad volume link record");
-            const std::string path = format::volumeFileName(archiveName_, *number);
-            if (!exists(path)) {
-              e_.fail(ecCannotReadArchive, "the file list goes on in volume " + path + ", which is missing");
-              break;
-            }
-            try {
-              in_.open(path);
-            } catch (const FileIoError& ex) {
-              e_.fail(ecCannotReadArchive, ex.what());
-              break;
-            }
-            volume_ = *number;
+            const std::string link = readName(next, "record name");
+            if (!format::isLinkName(link)) break;
+            if (!switchVolume(linkedVolume(link, at), false)) break;
             readDataSection(Sink::memory, nullptr, &text);
           }
           *fileList = splitLines(text);
@@ -409,12 +402,10 @@ void ArchiveReader::readInfo(const std::string& archiveName, std::vector<std::st
   } catch (const ArchiveFormatError& ex) {
     e_.fail(ecInvalidArchive, ex.what());
   } catch (const FileIoError& ex) {
-    e_.fail(ecInvalidArchive, ex.what());
+    e_.fail(ecCannotReadArchive, ex.what());
   }
   in_.close();
-  if (e_.errorCode_ != 0 && e_.OnError) {
-    e_.OnError(e_, e_.errorCode_, errorText(e_.errorCode_));
-  }
+  e_.raiseError();
 }
 
 }  // namespace arkwell::archive

@@ -55,7 +55,10 @@ class ArchiveReader {
   // Reads one data section into the sink; false when it ended early (a stop,
   // or a write failure recorded in the engine).
   bool readDataSection(Sink sink, OutputFile* out, std::string* memory);
-  bool switchVolume(int number);
+  // The volume a link record names; throws when it is not the next one.
+  int linkedVolume(const std::string& name, int64_t at) const;
+  // Opens the next volume, asking OnNeedDisk first when `ask` is set.
+  bool switchVolume(int number, bool ask);
   [[noreturn]] void damaged(int64_t offset, const std::string& what) const;
 
   TBackupFile& e_;

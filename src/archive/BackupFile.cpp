@@ -58,6 +58,10 @@ void TBackupFile::raiseFinalEvents() {
     bool ignored = continue_;
     OnProgress(*this, std::string(), 100, ignored);
   }
+  raiseError();
+}
+
+void TBackupFile::raiseError() {
   if (errorCode_ != 0 && OnError) {
     OnError(*this, errorCode_, errorText(errorCode_));
   }

@@ -117,6 +117,8 @@ class TBackupFile {
   void fail(int code, const std::string& detail);
   void raiseProgress(const std::string& filename, int percent);
   void raiseFinalEvents();
+  // OnError with the recorded code, when there is one.
+  void raiseError();
   bool askNeedDisk(int volume);
 
   TBackupMode backupMode_ = bmAll;

@@ -138,5 +138,30 @@ TEST(ForeignArchive, WindowsNamesRawBlocksAndCutsWithoutBlocksAreRead) {
   EXPECT_TRUE(engine.Test(dir / "w.KBU")) << engine.ErrorMessage();
 }
 
+TEST(ForeignArchive, AStoredListCutAcrossVolumesIsReadWhole) {
+  test::TempDir dir;
+  ArchiveBuilder()
+      .header("t", 2, 2)
+      .name("FILE:LIST")
+      .int32(0)
+      .marker()
+      .compressedBlock("/d/a.txt\t1=1\r\n/d/b")
+      .terminator()
+      .link(2)
+      .save(dir / "l.KBU");
+  ArchiveBuilder().marker().compressedBlock(".txt\t2=1\r\n").terminator().endMarker().save(dir / "l.002");
+  TBackupFile engine;
+  std::vector<std::string> list;
+  std::string title;
+  engine.ReadArchiveInfo(dir / "l.KBU", &list, title);
+  EXPECT_EQ(engine.ErrorCode(), 0) << engine.ErrorMessage();
+  EXPECT_EQ(list, (std::vector<std::string>{"/d/a.txt\t1=1", "/d/b.txt\t2=1"}));
+
+  ::unlink((dir / "l.002").c_str());
+  engine.ReadArchiveInfo(dir / "l.KBU", &list, title);
+  EXPECT_EQ(engine.ErrorCode(), 3);
+  EXPECT_NE(engine.ErrorMessage().find(dir / "l.002"), std::string::npos) << engine.ErrorMessage();
+}
+
 }  // namespace
 }  // namespace arkwell::archive
