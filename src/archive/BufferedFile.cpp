@@ -133,21 +133,10 @@ bool InputFile::read(char* out, size_t size) {
   }
   while (size > 0) {
     if (begin_ == end_) {
-      if (size >= buffer_.size()) {
-        // Large reads go straight to the caller's memory.
-        const ssize_t n = ::read(fd_, out, size);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) throw FileIoError("cannot read", path_, errno);
-        if (n == 0) throw FileIoError("cannot read", path_, EIO);  // file shrank under us
-        out += n;
-        size -= static_cast<size_t>(n);
-        offset_ += n;
-        continue;
-      }
       const ssize_t n = ::read(fd_, buffer_.data(), buffer_.size());
       if (n < 0 && errno == EINTR) continue;
       if (n < 0) throw FileIoError("cannot read", path_, errno);
-      if (n == 0) throw FileIoError("cannot read", path_, EIO);
+      if (n == 0) throw FileIoError("cannot read", path_, EIO);  // the file shrank under us
       begin_ = 0;
       end_ = static_cast<size_t>(n);
     }
