@@ -14,7 +14,6 @@ inline constexpr std::string_view kMarker{"EC2\0", 4};  // starts every data sec
 inline constexpr std::string_view kFileListName = "FILE:LIST";
 inline constexpr std::string_view kNextDiskPrefix = "NEXT:DISK";
 inline constexpr int32_t kLinkRecordLength = 12;  // "NEXT:DISK" + three digits
-inline constexpr int kFirstContinuationVolume = 2;
 inline constexpr int kMaxVolumes = 999;
 // A volume counts as full once its write position reaches MaxSize minus this.
 inline constexpr int64_t kVolumeReserve = 100 + kBlockSize;

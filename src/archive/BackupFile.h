@@ -106,7 +106,6 @@ class TBackupFile {
   // Entries a restore left alone because their names were unsafe or could
   // not be placed: "<stored name>: <reason>".
   const std::vector<std::string>& RefusedFiles() const { return refusedFiles_; }
-  bool Continuing() const { return continue_; }
 
  private:
   friend class ArchiveWriter;
