@@ -47,7 +47,6 @@ int openSourceFile(const std::string& path, struct stat& st) {
     errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
     return -1;
   }
-  ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
   return fd;
 }
 
@@ -147,6 +146,10 @@ SourceReader::FileAhead& SourceReader::openAhead(size_t index) {
     file.stopped = true;
   } else {
     file.remaining = file.opened.st.st_size;
+    if (file.remaining > format::kBlockSize) {
+      // Only files of several blocks gain from a larger read-ahead.
+      ::posix_fadvise(file.fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    }
     file.stopped = file.remaining <= 0;
   }
   nextToOpen_ = index + 1;
