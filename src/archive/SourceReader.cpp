@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <system_error>
 
@@ -105,31 +106,66 @@ void SourceReader::workerLoop(int level) {
     Slot* slot = jobs_.front();
     jobs_.pop_front();
     lock.unlock();
-    try {
-      if (!compressor) throw CompressionFailure(setupFailure);
-      slot->result = compressor->compress(slot->input.data(), static_cast<size_t>(slot->got), slot->output.data());
-    } catch (const CompressionFailure& ex) {
-      slot->failure = ex.what();
+    if (compressor) {
+      compressSlot(*compressor, *slot);
+    } else {
+      slot->failure = setupFailure;
+    }
+    slot->done.store(true);
+    // Only a waiting caller needs the lock round trip that makes the wake-up safe.
+    if (callerWaiting_.load()) {
+      { std::lock_guard<std::mutex> sync(mutex_); }
+      workDone_.notify_all();
     }
     lock.lock();
-    slot->done = true;
-    workDone_.notify_all();
   }
 }
 
-void SourceReader::submit(Slot* slot) {
+void SourceReader::compressSlot(BlockCompressor& compressor, Slot& slot) {
+  try {
+    slot.result = compressor.compress(slot.input.data(), static_cast<size_t>(slot.got), slot.output.data());
+  } catch (const CompressionFailure& ex) {
+    slot.failure = ex.what();
+  }
+}
+
+void SourceReader::submit(const std::vector<Slot*>& batch) {
+  if (batch.empty()) return;
   {
     std::lock_guard<std::mutex> lock(mutex_);
-    slot->done = false;
-    slot->failure.clear();
-    jobs_.push_back(slot);
+    for (Slot* slot : batch) jobs_.push_back(slot);
   }
-  workReady_.notify_one();
+  if (batch.size() == 1) {
+    workReady_.notify_one();
+  } else {
+    workReady_.notify_all();
+  }
 }
 
 void SourceReader::waitDone(Slot* slot) {
+  if (slot->done.load()) return;
   std::unique_lock<std::mutex> lock(mutex_);
-  workDone_.wait(lock, [slot] { return slot->done; });
+  callerWaiting_.store(true);
+  workDone_.wait(lock, [slot] { return slot->done.load(); });
+  callerWaiting_.store(false);
+}
+
+// The block needed next, when no worker has taken it yet, is compressed
+// here rather than waited for: the caller would only sleep meanwhile.
+void SourceReader::takeOrWait(Slot* slot) {
+  if (slot->done.load()) return;
+  {
+    std::unique_lock<std::mutex> lock(mutex_);
+    const auto queued = std::find(jobs_.begin(), jobs_.end(), slot);
+    if (queued == jobs_.end()) {
+      lock.unlock();
+      waitDone(slot);
+      return;
+    }
+    jobs_.erase(queued);
+  }
+  compressSlot(*local_, *slot);
+  slot->done.store(true);
 }
 
 void SourceReader::release(Slot* slot) {
@@ -169,7 +205,7 @@ void SourceReader::fill() {
       file = &openAhead(nextToOpen_);
       if (file->stopped) continue;
     } else {
-      return;
+      break;
     }
     Slot* slot = free_.back();
     free_.pop_back();
@@ -184,8 +220,12 @@ void SourceReader::fill() {
     file->remaining -= slot->got;
     // An empty read means the file shrank: the writer reads on by itself.
     file->stopped = file->remaining <= 0 || slot->got == 0;
-    submit(slot);
+    slot->failure.clear();
+    slot->done.store(false);
+    batch_.push_back(slot);
   }
+  submit(batch_);
+  batch_.clear();
 }
 
 SourceReader::Opened SourceReader::open(size_t index) {
@@ -233,7 +273,7 @@ SourceReader::Block SourceReader::next() {
   }
   Slot* slot = file.slots.front();
   file.slots.pop_front();
-  waitDone(slot);
+  takeOrWait(slot);
   inUse_ = slot;
   if (!slot->failure.empty()) {
     throw CompressionFailure(slot->failure);

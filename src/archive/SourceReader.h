@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -61,7 +62,7 @@ class SourceReader {
     std::vector<char> output;
     ssize_t got = 0;
     int error = 0;
-    bool done = false;
+    std::atomic<bool> done{true};
     std::string failure;
     CompressedBlock result;
   };
@@ -76,8 +77,10 @@ class SourceReader {
 
   void fill();
   FileAhead& openAhead(size_t index);
-  void submit(Slot* slot);
+  void submit(const std::vector<Slot*>& batch);
   void waitDone(Slot* slot);
+  void takeOrWait(Slot* slot);
+  static void compressSlot(BlockCompressor& compressor, Slot& slot);
   void release(Slot* slot);
   void dropFront();
   void releaseInUse();
@@ -99,6 +102,8 @@ class SourceReader {
   std::condition_variable workDone_;
   std::deque<Slot*> jobs_;
   bool stopping_ = false;
+  std::atomic<bool> callerWaiting_{false};
+  std::vector<Slot*> batch_;
   std::vector<std::thread> workers_;
 };
 
