@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 gib=${1:-3}
 bash scripts/install-deps.sh time
 ARKWELL_BUILD_DIR=build-release CMAKE_BUILD_TYPE=Release bash scripts/build.sh -DARKWELL_BUILD_TESTS=OFF
-tool=$(realpath build-release/apps/archive-tool/arkwellbackup-archive)
+tool=$(realpath build-release/bin/arkwellbackup-archive)
 work=$(mktemp -d "${TMPDIR:-/tmp}/arkwell-big-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 head -c "$((gib * 1024 * 1024 * 1024))" /dev/urandom > "$work/big.bin"

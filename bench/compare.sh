@@ -10,7 +10,7 @@ runs=${2:-7}
 bash scripts/install-deps.sh pigz hyperfine time zip libbenchmark-dev python3
 ARKWELL_BUILD_DIR=build-release CMAKE_BUILD_TYPE=Release bash scripts/build.sh \
   -DARKWELL_BUILD_TESTS=OFF -DARKWELL_BUILD_BENCHMARKS=ON
-tool=$(realpath build-release/apps/archive-tool/arkwellbackup-archive)
+tool=$(realpath build-release/bin/arkwellbackup-archive)
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/arkwell-bench-XXXXXX")
 trap 'rm -rf "$work"' EXIT

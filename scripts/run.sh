@@ -8,4 +8,4 @@ bash scripts/build.sh
 if [ $# -eq 0 ]; then
   set -- --help
 fi
-exec ./"${ARKWELL_BUILD_DIR:-build}"/apps/archive-tool/arkwellbackup-archive "$@"
+exec ./"${ARKWELL_BUILD_DIR:-build}"/bin/arkwellbackup-archive "$@"

@@ -1,0 +1,46 @@
+#pragma once
+// The columns of the five job tables and the grids that show them: column
+// counts, the titles a table has before the language file relabels it, and
+// the table a missing file leaves.
+#include <QString>
+#include <QStringList>
+
+#include "core/Table.h"
+
+namespace arkwell::core {
+
+struct TableLayout {
+  QString gridName;  // section of the column-width store
+  QStringList designTitles;
+  int emptyRows = 1;  // data rows of a table whose file is missing
+
+  int columnCount() const { return static_cast<int>(designTitles.size()); }
+  // Titles plus the empty rows.
+  Table designTable() const;
+};
+
+namespace disk_column {
+enum : int { Active = 0, Name, Source, Mask, SubDirs, Destination, Last, Count };
+}
+namespace ftp_column {
+enum : int { Active = 0, Name, Source, Mask, SubDirs, Last, Count };
+}
+namespace immediate_column {
+enum : int { Active = 0, Name, Source, SubDirs, Count };
+}
+namespace waiting_column {
+enum : int { Time = 0, Changes, Path, Count };
+}
+namespace schedule_column {
+enum : int { Active = 0, Day, Time, FullDisk, IncrDisk, FullFtp, IncrFtp, Busy, Code, PowerOff, Count };
+}
+
+const TableLayout& diskTableLayout();
+const TableLayout& ftpTableLayout();
+const TableLayout& immediateTableLayout();
+const TableLayout& waitingFilesTableLayout();
+const TableLayout& scheduleTableLayout();
+// The immediate restore list keeps only its column widths.
+inline const QString kImmediateRestoreGrid = QStringLiteral("IBRestoreGrid");
+
+}  // namespace arkwell::core

@@ -1,0 +1,16 @@
+#pragma once
+// Plain text files of lines (the ignore list, the notes): UTF-8, read with
+// CR LF or LF, written with LF and replaced atomically.
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace arkwell::core {
+
+// nullopt when the file does not exist. Throws CoreError naming the file when
+// it exists but cannot be read.
+std::optional<QStringList> readTextLines(const QString& path);
+// Throws CoreError "Cannot create file ..." on failure.
+void writeTextLines(const QString& path, const QStringList& lines);
+
+}  // namespace arkwell::core
