@@ -54,13 +54,17 @@ void IgnoreList::save(const QString& path) const {
   writeTextLines(path, entries_);
 }
 
+QStringList IgnoreList::pathFragments() const {
+  QStringList fragments;
+  for (const QString& entry : entries_) fragments << entry.toUpper().replace(QLatin1Char('\\'), QLatin1Char('/'));
+  return fragments;
+}
+
 bool IsIgnored(const IgnoreList& list, const QString& path) {
   const QString upperPath = path.toUpper();
-  return std::any_of(list.entries().begin(), list.entries().end(), [&](const QString& entry) {
-    QString fragment = entry.toUpper();
-    fragment.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return upperPath.contains(fragment);
-  });
+  const QStringList fragments = list.pathFragments();
+  return std::any_of(fragments.begin(), fragments.end(),
+                     [&](const QString& fragment) { return upperPath.contains(fragment); });
 }
 
 }  // namespace arkwell::core

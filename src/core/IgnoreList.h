@@ -16,6 +16,9 @@ class IgnoreList {
   explicit IgnoreList(const QStringList& entries) { setEntries(entries); }
 
   const QStringList& entries() const { return entries_; }
+  // The entries as fragments of Linux paths (backslashes as "/"), upper-cased:
+  // what a path is searched for, here and in the archive's exclusion list.
+  QStringList pathFragments() const;
   // Sorts, trims, drops blank entries (a blank entry would match every path)
   // and duplicates.
   void setEntries(const QStringList& entries);
