@@ -1,20 +1,16 @@
 #include "core/TableFile.h"
 
-#include <QFile>
-
 #include "core/AtomicWrite.h"
 #include "core/CoreError.h"
 #include "core/CsvCodec.h"
+#include "core/TextFile.h"
 
 namespace arkwell::core {
 
 std::optional<Table> loadTableFile(const QString& path) {
-  QFile file(path);
-  if (!file.exists()) return std::nullopt;
-  if (!file.open(QIODevice::ReadOnly)) {
-    throw CoreError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
-  }
-  return Table(decodeCsv(QString::fromUtf8(file.readAll())));
+  const std::optional<QString> text = readWholeText(path);
+  if (!text) return std::nullopt;
+  return Table(decodeCsv(*text));
 }
 
 void saveTableFile(const QString& path, const Table& table) {

@@ -7,13 +7,19 @@
 
 namespace arkwell::core {
 
-std::optional<QStringList> readTextLines(const QString& path) {
+std::optional<QString> readWholeText(const QString& path) {
   QFile file(path);
   if (!file.exists()) return std::nullopt;
   if (!file.open(QIODevice::ReadOnly)) {
     throw CoreError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
   }
-  QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+  return QString::fromUtf8(file.readAll());
+}
+
+std::optional<QStringList> readTextLines(const QString& path) {
+  const std::optional<QString> text = readWholeText(path);
+  if (!text) return std::nullopt;
+  QStringList lines = text->split(QLatin1Char('\n'));
   if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();  // after the last line break
   for (QString& line : lines) {
     if (line.endsWith(QLatin1Char('\r'))) line.chop(1);

@@ -7,8 +7,10 @@
 
 namespace arkwell::core {
 
-// nullopt when the file does not exist. Throws CoreError naming the file when
-// it exists but cannot be read.
+// The whole file as text; nullopt when it does not exist. Throws CoreError
+// naming the file when it exists but cannot be read.
+std::optional<QString> readWholeText(const QString& path);
+// The same, cut into lines (without their line breaks).
 std::optional<QStringList> readTextLines(const QString& path);
 // Throws CoreError "Cannot create file ..." on failure.
 void writeTextLines(const QString& path, const QStringList& lines);
