@@ -1,0 +1,61 @@
+#pragma once
+// What a run (disk or FTP backup or restore, immediate backup, the schedule
+// runner) may do outside itself. The window implements it with widgets, the
+// agent without any window, tests with scripted answers; the runs never see
+// which.
+#include <QString>
+
+#include "core/DialogService.h"
+
+namespace arkwell::report {
+class RunReport;
+}
+namespace arkwell::text {
+class TextTable;
+}
+
+namespace arkwell::core {
+
+// The value labels of the details and progress panels.
+enum class DetailField {
+  Action,
+  ToFrom,
+  Mode,
+  JobsDone,
+  TotalFiles,
+  TotalBytes,
+  Time,
+  CurrentBackup,
+  Status,
+  CurrentFile,
+  Result,
+};
+inline constexpr int kDetailFieldCount = 11;
+
+class RunHost {
+ public:
+  virtual ~RunHost() = default;
+
+  virtual void setDetail(DetailField field, const QString& value) = 0;
+  // Percentages 0..100 of the overall and the details progress bar; a
+  // negative value leaves that bar as it is.
+  virtual void setProgress(int overallPercent, int detailPercent) = 0;
+  // Status bar panes, counted from 0.
+  virtual void setStatusPane(int pane, const QString& text) = 0;
+
+  // Questions and messages. In command-line mode runs skip them as their
+  // rules say; the host does not filter.
+  virtual DialogService& dialogs() = 0;
+  virtual bool commandLineMode() const = 0;
+
+  // Lets pending events run (repaints, Abort, timers) during long work.
+  virtual void pumpMessages() = 0;
+  // The run lock: busy cursor, pages locked, only Abort enabled.
+  virtual void lockRun() = 0;
+  virtual void releaseRun() = 0;
+
+  virtual report::RunReport& report() = 0;
+  virtual const text::TextTable& texts() const = 0;
+};
+
+}  // namespace arkwell::core

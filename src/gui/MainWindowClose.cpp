@@ -1,0 +1,78 @@
+// Closing: the close query (confirmation, waiting for a busy run, the last
+// immediate backup), the close handler (settings saved), the tray.
+#include <QApplication>
+#include <QCloseEvent>
+#include <QSystemTrayIcon>
+#include <QThread>
+#include <QTimer>
+#include <cstdio>
+
+#include "gui/MainWindow.h"
+#include "gui/TrayIcon.h"
+
+namespace arkwell::gui {
+
+namespace {
+
+constexpr int kWaitStepMs = 10;
+
+}  // namespace
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!closeAllowed_ && !closeQuery()) {
+    Closing = false;
+    event->ignore();
+    return;
+  }
+  closeAllowed_ = true;
+  closeHandler();
+  event->accept();
+}
+
+bool MainWindow::closeQuery() {
+  if (SettingsChanged && dialogs_.ask(core::DialogIcon::Question,
+                                      QStringLiteral("Instellingen gewijzigd. Service is nog NIET herstart. Doorgaan?"),
+                                      core::kButtonOk | core::kButtonCancel) != core::kButtonOk) {
+    return false;
+  }
+  if (!AgentInstalled) {
+    QElapsedTimer waited;
+    waited.start();
+    while (busy.any() && waited.elapsed() < kCloseWaitMs) {
+      QCoreApplication::processEvents();
+      QThread::msleep(kWaitStepMs);
+    }
+    if (finalImmediateBackup) finalImmediateBackup();
+  }
+  return true;
+}
+
+void MainWindow::closeHandler() {
+  if (shown) SaveAllSettings();
+  if (tray_) tray_->setVisible(false);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // Hidden to the tray only where there is a tray to bring it back from.
+  if (event->type() == QEvent::WindowStateChange && isMinimized() && QSystemTrayIcon::isSystemTrayAvailable()) {
+    QTimer::singleShot(0, this, &QWidget::hide);
+  }
+}
+
+void MainWindow::bringToFront() {
+  showNormal();
+  raise();
+  activateWindow();
+}
+
+void MainWindow::showMessage(core::DialogIcon icon, const QString& text) {
+  // Runs from the command line show no message boxes; the text still goes somewhere.
+  if (CommandLineMode) {
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    return;
+  }
+  dialogs_.show(icon, text);
+}
+
+}  // namespace arkwell::gui

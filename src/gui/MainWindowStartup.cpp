@@ -1,0 +1,218 @@
+// The create and show steps of the main window, the language and the save
+// of everything the program keeps.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QShortcut>
+#include <QTableView>
+
+#include "core/CoreError.h"
+#include "core/GridColumnWidths.h"
+#include "core/Paths.h"
+#include "core/SettingsStore.h"
+#include "core/SystemFolders.h"
+#include "gui/DetailsPanel.h"
+#include "gui/JobGrid.h"
+#include "gui/MainWindow.h"
+#include "gui/PageControl.h"
+#include "gui/TrayIcon.h"
+#include "gui/pages/DiskRestorePage.h"
+#include "gui/pages/FtpRestorePage.h"
+#include "gui/pages/ImmediateBackupPage.h"
+#include "gui/pages/ImmediateRestorePage.h"
+#include "gui/pages/JobTablePage.h"
+#include "gui/pages/NotesPage.h"
+#include "gui/pages/ReportsPage.h"
+#include "gui/pages/SettingsPage.h"
+#include "gui/settings/MiscSettingsPage.h"
+#include "gui/settings/SchedulerSettingsPage.h"
+#include "text/TextTable.h"
+
+namespace arkwell::gui {
+
+namespace {
+
+using core::TFenP;
+
+const QString kDefaultLanguage = QStringLiteral("Nederlands");
+
+constexpr const char* kEnglishDays[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
+constexpr const char* kDutchDays[] = {"Maandag", "Dinsdag", "Woensdag", "Donderdag", "Vrijdag", "Zaterdag", "Zondag"};
+
+}  // namespace
+
+void MainWindow::createSteps() {
+  shown = false;
+  setSettingsChanged(false);
+  detailsVisible_ = false;
+
+  const int failures = core::InitPaths(core::programFilePath());
+  if (failures & core::kDataFolderNotCreated) {
+    showMessage(core::DialogIcon::Error, QStringLiteral("Could not create \n\r") + TFenP.DataFolder);
+  } else if (failures & core::kTempFolderNotCreated) {
+    showMessage(core::DialogIcon::Error, QStringLiteral("Could not create \n\r") + TFenP.TempFolder);
+  }
+  if (failures != 0) Closing = true;
+  core::MigrateOldFiles();
+
+  details_->resetValues();
+  progress_->setResult(QStringLiteral("-"));
+  busy = BusyFlags{};
+
+  loadStoredData();
+  setMinimumSize(900, 620);
+  resize(1024, 700);
+  notesPage_->load();
+  settingsPage_->load();
+  texts_.CurrentLanguage = data_.settings.language.trimmed().isEmpty() ? kDefaultLanguage : data_.settings.language;
+  fillLanguageBox();
+  ApplyTexts();
+
+  // A first start shows the details panel, though its setting stays off until toggled.
+  details_->setVisible(firstStart || data_.settings.detailsVisible);
+  buildTrayIcon();
+  AutoRun = false;
+}
+
+void MainWindow::loadStoredData() {
+  try {
+    core::loadProgramData(TFenP, data_);
+  } catch (const core::CoreError& e) {
+    showMessage(core::DialogIcon::Error, e.message());
+  }
+  firstStart = !data_.settingsFileExisted;
+  for (TableModel* model :
+       {diskPage_->model(), ftpPage_->model(), immediatePage_->watchedModel(), immediatePage_->waitingModel()}) {
+    model->reload();
+  }
+  immediatePage_->updateWaitingCaption();
+  auto* scheduleView = settingsPage_->schedulerPage()->tableView();
+  scheduleView->setObjectName(core::scheduleTableLayout().gridName);
+  using Kind = TableModel::ColumnKind;
+  auto* scheduleModel = new TableModel(data_.schedule,
+                                       {Kind::Check, Kind::Text, Kind::Text, Kind::Check, Kind::Check, Kind::Check,
+                                        Kind::Check, Kind::ReadOnly, Kind::ReadOnly, Kind::Check},
+                                       scheduleView);
+  scheduleView->setModel(scheduleModel);
+  scheduleView->setColumnHidden(core::schedule_column::Code, true);
+  connect(scheduleModel, &TableModel::edited, this, [this] { setSettingsChanged(true); });
+  for (QTableView* view : findChildren<QTableView*>()) {
+    if (!view->model()) continue;
+    const QList<int> widths = core::loadColumnWidths(view->objectName(), view->model()->columnCount());
+    for (int column = 0; column < widths.size(); ++column) {
+      if (widths[column] >= 0) view->setColumnWidth(column, widths[column]);
+    }
+  }
+}
+
+void MainWindow::fillLanguageBox() {
+  settingsPage_->miscPage()->setLanguages(text::languageNames(TFenP.LanguageFile), texts_.CurrentLanguage);
+  connect(settingsPage_->miscPage(), &MiscSettingsPage::languageChosen, this, [this](const QString& language) {
+    data_.settings.language = language;
+    texts_.CurrentLanguage = language;
+    ApplyTexts();
+  });
+}
+
+void MainWindow::ApplyTexts() {
+  texts_.CurrentLanguage = data_.settings.language.trimmed().isEmpty() ? kDefaultLanguage : data_.settings.language;
+  if (!texts_.LoadTexts(TFenP.LanguageFile, text::TextTable::kHighestText, TFenP.HelpFileEnglish)) {
+    settingsPage_->miscPage()->setLanguageBoxEnabled(false);
+    return;
+  }
+  settingsPage_->miscPage()->setLanguageBoxEnabled(true);
+  const int tabTexts[kTabbedPages] = {8, 9, 213, 214, 294, 295, 10, 12};
+  for (int page = 0; page < kTabbedPages; ++page) pages_->setTabCaption(page, texts_[tabTexts[page]]);
+  for (Page* page : std::initializer_list<Page*>{diskPage_, diskRestorePage_, ftpPage_, ftpRestorePage_, immediatePage_,
+                                                 immediateRestorePage_, reportsPage_, notesPage_, settingsPage_}) {
+    page->applyTexts(texts_);
+  }
+  details_->applyTexts(texts_);
+  progress_->applyTexts(texts_);
+  struct ActionText {
+    const char* name;
+    int caption;
+    int hint;
+  };
+  constexpr ActionText kActionTexts[] = {
+      {"actSluiten", 363, 364},  {"actStopService", 365, 366}, {"ActStartService", 367, 368},
+      {"actOptions", 369, 370},  {"ActShowDetails", 371, 372}, {"ActShowHelp", 373, 374},
+      {"ActShowInfo", 375, 376}, {"ActUpdate", 377, 378},
+  };
+  for (const ActionText& t : kActionTexts) {
+    QAction* a = action(QLatin1String(t.name));
+    a->setText(texts_[t.caption]);
+    const QString hint = texts_[t.hint] + (t.caption == 369 ? QStringLiteral("...") : QString());
+    a->setToolTip(hint);
+    a->setStatusTip(hint);
+  }
+  changedMarker_->setText(texts_[379]);
+  auto* scheduleModel = qobject_cast<TableModel*>(settingsPage_->schedulerPage()->tableView()->model());
+  if (scheduleModel)
+    scheduleModel->setTitles({texts_[307], texts_[308], texts_[309], texts_[310], texts_[311], texts_[312], texts_[313],
+                              texts_[314], texts_[333], texts_[334]});
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!shown) showSteps();
+}
+
+void MainWindow::showSteps() {
+  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  f1->setContext(Qt::ApplicationShortcut);
+  connect(f1, &QShortcut::activated, this, [this] { openHelp(false); });
+
+  translateScheduleDays();
+  setWindowTitle(QStringLiteral("Arkwell Backup"));
+  reportsPage_->LoadLaatsteReport();
+
+  const core::CommandLine line = core::parseCommandLine(arguments_);
+  requests = line.requests;
+  statusPanes_[3]->setText(line.statusText());
+  CommandLineMode = line.commandLineMode();
+  AutoRun = line.autoRun();
+  if (AutoRun) commandLineRunTimer_.start();
+  if (!AgentRunning && !AutoRun) immediateTimer_.start();
+  scheduleTimer_.start();
+
+  pageChanged(-1, pages_->currentPage());
+  SaveAllSettings();
+  shown = true;
+  setSettingsChanged(false);
+}
+
+void MainWindow::translateScheduleDays() {
+  core::Table& schedule = data_.schedule;
+  for (int row = 1; row < schedule.rowCount(); ++row) {
+    const QString day = schedule.cell(row, core::schedule_column::Day);
+    for (int d = 0; d < 7; ++d) {
+      if (day == QLatin1String(kEnglishDays[d]) || day == QLatin1String(kDutchDays[d])) {
+        schedule.setCell(row, core::schedule_column::Day, texts_[354 + d]);
+      }
+    }
+  }
+}
+
+void MainWindow::SaveAllSettings() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  try {
+    core::SaveAllSettings(TFenP, data_, texts_.texts(), [this](const QString& grid) {
+      auto* view = findChild<QTableView*>(grid);
+      if (!view || !view->model()) return;
+      QList<int> widths;
+      for (int column = 0; column < view->model()->columnCount(); ++column) widths << view->columnWidth(column);
+      core::saveColumnWidths(grid, widths);
+    });
+  } catch (const core::CoreError& e) {
+    showMessage(core::DialogIcon::Error, e.message());
+  }
+  QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::setSettingsChanged(bool changed) {
+  SettingsChanged = changed;
+  if (changedMarker_) changedMarker_->setVisible(changed);
+}
+
+}  // namespace arkwell::gui

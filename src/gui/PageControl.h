@@ -1,0 +1,43 @@
+#pragma once
+// The main page control: tabs for the first pages, and pages without a tab
+// (the settings page) reached only through setCurrentPage(). Every change
+// asks the guard first, whether it comes from a click, the keyboard or code.
+#include <QWidget>
+#include <functional>
+
+class QStackedWidget;
+class QTabBar;
+
+namespace arkwell::gui {
+
+class PageControl : public QWidget {
+  Q_OBJECT
+ public:
+  explicit PageControl(QWidget* parent = nullptr);
+
+  // Pages added with a tab come first, in order; then pages without one.
+  int addPage(QWidget* page, const QString& tabCaption);
+  int addPageWithoutTab(QWidget* page);
+
+  int currentPage() const;
+  QWidget* page(int index) const;
+  // Asks the guard (from, to); true when the page is now `index`.
+  bool setCurrentPage(int index);
+  void setGuard(std::function<bool(int from, int to)> guard) { guard_ = std::move(guard); }
+
+  QTabBar* tabBar() const { return tabs_; }
+  void setTabCaption(int index, const QString& caption);
+  void setTabsEnabled(bool enabled);
+
+ signals:
+  void pageChanged(int from, int to);
+
+ private:
+  void onTabChosen(int index);
+
+  QTabBar* tabs_;
+  QStackedWidget* stack_;
+  std::function<bool(int, int)> guard_;
+};
+
+}  // namespace arkwell::gui

@@ -1,0 +1,40 @@
+#pragma once
+// A grid's view of a job table: row 0 of the table gives the column titles,
+// rows 1 and up are the grid's rows. Yes/no columns show as check boxes
+// holding "Y"/"N". Edits go straight into the table and raise edited().
+// Call reload() after the table was replaced or changed behind the model.
+#include <QAbstractTableModel>
+#include <QList>
+
+#include "core/Table.h"
+
+namespace arkwell::gui {
+
+class TableModel : public QAbstractTableModel {
+  Q_OBJECT
+ public:
+  enum class ColumnKind { Text, Check, ReadOnly };
+
+  TableModel(core::Table& table, QList<ColumnKind> columns, QObject* parent = nullptr);
+
+  void reload();
+  // Column titles in the current language (row 0 of the table).
+  void setTitles(const QStringList& titles);
+  core::Table& table() { return table_; }
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+ signals:
+  void edited();
+
+ private:
+  core::Table& table_;
+  QList<ColumnKind> columns_;
+};
+
+}  // namespace arkwell::gui

@@ -1,0 +1,222 @@
+#include "gui/settings/ReportSettingsPage.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "gui/settings/FolderField.h"
+
+namespace arkwell::gui {
+
+namespace {
+
+QCheckBox* makeCheck(const QString& caption, const QString& name, QWidget* parent) {
+  auto* check = new QCheckBox(caption, parent);
+  check->setObjectName(name);
+  return check;
+}
+
+// One recipient per line; blank lines carry no address.
+QStringList recipientLines(const QString& text) {
+  QStringList lines;
+  for (QString line : text.split(QLatin1Char('\n'))) {
+    if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+    if (!line.trimmed().isEmpty()) lines << line;
+  }
+  return lines;
+}
+
+}  // namespace
+
+ReportSettingsPage::ReportSettingsPage(core::ProgramData& data, core::DialogService& dialogs, QWidget* parent)
+    : SettingsSubPage(data, dialogs, parent),
+      reportsGroup_(new QGroupBox(QStringLiteral("Reports:"), this)),
+      mailGroup_(new QGroupBox(QStringLiteral("E-mail"), this)) {
+  setObjectName(QStringLiteral("reportSettingsPage"));
+  setWindowTitle(QStringLiteral("Reports"));
+  reportsGroup_->setObjectName(QStringLiteral("reportsGroup"));
+  mailGroup_->setObjectName(QStringLiteral("mailGroup"));
+
+  create_ = makeCheck(QStringLiteral("Create reports"), QStringLiteral("createReportsCheck"), reportsGroup_);
+  fileDetails_ = makeCheck(QStringLiteral("Include file-details"), QStringLiteral("fileDetailsCheck"), reportsGroup_);
+  save_ = makeCheck(QStringLiteral("Save reports to:"), QStringLiteral("saveReportsCheck"), reportsGroup_);
+  folder_ = new FolderField(dialogs, QStringLiteral("reportFolder"), reportsGroup_);
+  folder_->setCreateOnLeave(true, QStringLiteral("Could not create reports-directory"));
+  removeLabel_ =
+      makeLabel(QStringLiteral("Remove reports older then"), QStringLiteral("removeReportsLabel"), reportsGroup_);
+  removeDays_ = new QSpinBox(reportsGroup_);
+  removeDays_->setObjectName(QStringLiteral("removeReportsDaysSpin"));
+  removeDays_->setRange(1, 1000);
+  removeLabel_->setBuddy(removeDays_);
+  daysLabel_ = makeLabel(QStringLiteral("day(s)"), QStringLiteral("removeReportsDaysLabel"), reportsGroup_);
+
+  auto* reports = new QGridLayout(reportsGroup_);
+  reports->addWidget(create_, 0, 0, 1, 4);
+  reports->addWidget(fileDetails_, 1, 0, 1, 4);
+  reports->addWidget(save_, 2, 0);
+  reports->addWidget(folder_, 2, 1, 1, 3);
+  reports->addWidget(removeLabel_, 3, 0);
+  reports->addWidget(removeDays_, 3, 1);
+  reports->addWidget(daysLabel_, 3, 2);
+  reports->setColumnStretch(3, 1);
+
+  sendMail_ = makeCheck(QStringLiteral("Send report by e-mail:"), QStringLiteral("sendMailCheck"), mailGroup_);
+  smtp_ = makeEdit(QStringLiteral("smtpEdit"), &core::Settings::mailSmtp);
+  from_ = makeEdit(QStringLiteral("fromEdit"), &core::Settings::mailFrom);
+  subject_ = makeEdit(QStringLiteral("subjectEdit"), &core::Settings::mailSubject);
+  recipients_ = new QPlainTextEdit(mailGroup_);
+  recipients_->setObjectName(QStringLiteral("recipientsEdit"));
+  recipients_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  recipients_->setTabChangesFocus(true);
+  smtpLabel_ = makeLabel(QStringLiteral("SMTP-server:"), QStringLiteral("smtpLabel"), mailGroup_);
+  fromLabel_ = makeLabel(QStringLiteral("From:"), QStringLiteral("fromLabel"), mailGroup_);
+  toLabel_ = makeLabel(QStringLiteral("To:"), QStringLiteral("recipientsLabel"), mailGroup_);
+  subjectLabel_ = makeLabel(QStringLiteral("Subject:"), QStringLiteral("subjectLabel"), mailGroup_);
+  dateTimeLabel_ = makeLabel(QStringLiteral("+ Date/time"), QStringLiteral("subjectDateTimeLabel"), mailGroup_);
+  smtpLabel_->setBuddy(smtp_);
+  fromLabel_->setBuddy(from_);
+  toLabel_->setBuddy(recipients_);
+  subjectLabel_->setBuddy(subject_);
+  toLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  testMail_ = new QPushButton(QStringLiteral("Send Test E-mail"), mailGroup_);
+  testMail_->setObjectName(QStringLiteral("testMailButton"));
+  mailStatus_ = makeLabel(QString(), QStringLiteral("mailStatusLabel"), mailGroup_);
+
+  auto* mail = new QGridLayout(mailGroup_);
+  mail->addWidget(sendMail_, 0, 0, 1, 3);
+  mail->addWidget(smtpLabel_, 1, 0);
+  mail->addWidget(smtp_, 1, 1, 1, 2);
+  mail->addWidget(fromLabel_, 2, 0);
+  mail->addWidget(from_, 2, 1, 1, 2);
+  mail->addWidget(toLabel_, 3, 0);
+  mail->addWidget(recipients_, 3, 1, 1, 2);
+  mail->addWidget(subjectLabel_, 4, 0);
+  mail->addWidget(subject_, 4, 1);
+  mail->addWidget(dateTimeLabel_, 4, 2);
+  auto* test = new QHBoxLayout;
+  test->addWidget(testMail_);
+  test->addWidget(mailStatus_, 1);
+  mail->addLayout(test, 5, 1, 1, 2);
+  mail->setColumnStretch(1, 1);
+  mail->setRowStretch(3, 1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(reportsGroup_);
+  layout->addWidget(mailGroup_, 1);
+
+  connect(create_, &QCheckBox::toggled, this, [this](bool on) {
+    data_.settings.reportsCreate = on;
+    emit changed();
+  });
+  connect(fileDetails_, &QCheckBox::toggled, this, [this](bool on) {
+    data_.settings.reportsFileDetails = on;
+    emit changed();
+  });
+  connect(save_, &QCheckBox::toggled, this, [this](bool on) {
+    data_.settings.reportsSave = on;
+    enableSaveControls();
+    emit changed();
+  });
+  connect(folder_, &FolderField::edited, this, [this] {
+    data_.settings.reportsSaveDir = folder_->text();
+    emit changed();
+  });
+  connect(removeDays_, &QSpinBox::valueChanged, this, [this](int days) {
+    data_.settings.reportsRemoveDays = days;
+    emit changed();
+  });
+  connect(sendMail_, &QCheckBox::toggled, this, [this](bool on) {
+    data_.settings.mailSend = on;
+    emit changed();
+  });
+  connect(recipients_, &QPlainTextEdit::textChanged, this, [this] {
+    data_.settings.recipients = recipientLines(recipients_->toPlainText());
+    emit changed();
+  });
+  connect(testMail_, &QPushButton::clicked, this, &ReportSettingsPage::sendTestMailRequested);
+  load();
+}
+
+QLabel* ReportSettingsPage::makeLabel(const QString& caption, const QString& name, QWidget* parent) {
+  auto* label = new QLabel(caption, parent);
+  label->setObjectName(name);
+  return label;
+}
+
+QLineEdit* ReportSettingsPage::makeEdit(const QString& name, QString core::Settings::*setting) {
+  auto* edit = new QLineEdit(mailGroup_);
+  edit->setObjectName(name);
+  connect(edit, &QLineEdit::textEdited, this, [this, setting](const QString& text) {
+    data_.settings.*setting = text;
+    emit changed();
+  });
+  return edit;
+}
+
+void ReportSettingsPage::enableSaveControls() {
+  const bool on = save_->isChecked();
+  for (QWidget* control : {static_cast<QWidget*>(folder_), static_cast<QWidget*>(removeDays_),
+                           static_cast<QWidget*>(removeLabel_), static_cast<QWidget*>(daysLabel_)}) {
+    control->setEnabled(on);
+  }
+}
+
+void ReportSettingsPage::load() {
+  const core::Settings& settings = data_.settings;
+  const QSignalBlocker blockCreate(create_);
+  const QSignalBlocker blockDetails(fileDetails_);
+  const QSignalBlocker blockSave(save_);
+  const QSignalBlocker blockDays(removeDays_);
+  const QSignalBlocker blockSend(sendMail_);
+  const QSignalBlocker blockRecipients(recipients_);
+  create_->setChecked(settings.reportsCreate);
+  fileDetails_->setChecked(settings.reportsFileDetails);
+  save_->setChecked(settings.reportsSave);
+  folder_->setText(settings.reportsSaveDir);
+  removeDays_->setValue(settings.reportsRemoveDays);
+  sendMail_->setChecked(settings.mailSend);
+  smtp_->setText(settings.mailSmtp);
+  from_->setText(settings.mailFrom);
+  recipients_->setPlainText(settings.recipients.join(QLatin1Char('\n')));
+  subject_->setText(settings.mailSubject);
+  enableSaveControls();
+  setInternetAccess(settings.internetAccess);
+}
+
+void ReportSettingsPage::setInternetAccess(int access) {
+  mailGroup_->setVisible(access != 0);
+}
+
+void ReportSettingsPage::applyTexts(const text::TextTable& texts) {
+  setWindowTitle(texts[235]);
+  reportsGroup_->setTitle(texts[271]);
+  create_->setText(texts[272]);
+  fileDetails_->setText(texts[273]);
+  save_->setText(texts[274]);
+  removeLabel_->setText(texts[332]);
+  daysLabel_->setText(texts[45]);
+  mailGroup_->setTitle(texts[39]);
+  sendMail_->setText(texts[40]);
+  sendMail_->setToolTip(texts[183]);
+  smtpLabel_->setText(texts[49]);
+  smtp_->setToolTip(texts[184]);
+  fromLabel_->setText(texts[50]);
+  from_->setToolTip(texts[185]);
+  toLabel_->setText(texts[51]);
+  recipients_->setToolTip(texts[186]);
+  subjectLabel_->setText(texts[52]);
+  subject_->setToolTip(texts[187]);
+  dateTimeLabel_->setText(texts[53]);
+  testMail_->setText(texts[54]);
+  testMail_->setToolTip(texts[188]);
+}
+
+}  // namespace arkwell::gui

@@ -1,0 +1,86 @@
+#include "report/ReportFiles.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <algorithm>
+#include <vector>
+
+#include "core/AtomicWrite.h"
+#include "core/CoreError.h"
+#include "platform/FileMask.h"
+
+namespace arkwell::report {
+namespace {
+
+struct ReportEntry {
+  QByteArray name;  // as the file system holds it, for byte-wise comparison
+  QString path;
+};
+
+// Every entry matching *.rep that is not a folder (hidden ones included).
+std::vector<ReportEntry> listReportEntries(const QString& folder) {
+  std::vector<ReportEntry> entries;
+  QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+  while (it.hasNext()) {
+    const QFileInfo entry(it.next());
+    if (entry.isDir()) continue;
+    QByteArray name = QFile::encodeName(entry.fileName());
+    if (!platform::matchesMask(name.toStdString(), "*.rep")) continue;
+    entries.push_back({std::move(name), entry.filePath()});
+  }
+  return entries;
+}
+
+}  // namespace
+
+QString ReportFileName(const QDateTime& localTime) {
+  // The C locale keeps the digits ASCII whatever the user's locale.
+  return QStringLiteral("BackupReport_") + QLocale::c().toString(localTime, QStringLiteral("yyyy_MM_dd__HH_mm")) +
+         QStringLiteral(".rep");
+}
+
+QString newestReportFile(const QString& folder) {
+  const std::vector<ReportEntry> entries = listReportEntries(folder);
+  const auto newest = std::max_element(entries.begin(), entries.end(),
+                                       [](const ReportEntry& a, const ReportEntry& b) { return a.name < b.name; });
+  return newest == entries.end() ? QString() : newest->path;
+}
+
+QStringList readReportFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    throw core::CoreError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+  }
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) {
+    throw core::CoreError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
+  }
+  QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
+  if (lines.back().isEmpty()) lines.removeLast();  // after the last line break
+  for (QString& line : lines) {
+    if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+  }
+  return lines;
+}
+
+void writeReportFile(const QString& path, const QStringList& lines) {
+  QByteArray bytes;
+  for (const QString& line : lines) {
+    bytes += line.toUtf8();
+    bytes += "\r\n";
+  }
+  QString error;
+  if (!core::replaceFileContents(path, bytes, &error)) throw core::cannotCreateFile(path, error);
+}
+
+void pruneReports(const QString& folder, const QDateTime& now, int removeDays) {
+  const QByteArray cutoff = ReportFileName(now.addDays(-std::max(1, removeDays))).toLatin1();
+  for (const ReportEntry& entry : listReportEntries(folder)) {
+    if (entry.name < cutoff) QFile::remove(entry.path);
+  }
+}
+
+}  // namespace arkwell::report

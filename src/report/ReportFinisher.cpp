@@ -1,0 +1,60 @@
+#include "report/ReportFinisher.h"
+
+#include <exception>
+
+#include "core/CoreError.h"
+#include "report/ReportFiles.h"
+
+namespace arkwell::report {
+namespace {
+
+// Discards the report however finishReport is left, so a failure that
+// reaches the caller never leaves a half-finished report open.
+class DiscardOnExit {
+ public:
+  explicit DiscardOnExit(RunReport& report) : report_(report) {}
+  ~DiscardOnExit() { report_.discard(); }
+  DiscardOnExit(const DiscardOnExit&) = delete;
+  DiscardOnExit& operator=(const DiscardOnExit&) = delete;
+
+ private:
+  RunReport& report_;
+};
+
+QString joinPath(const QString& folder, const QString& fileName) {
+  return folder.endsWith(QLatin1Char('/')) ? folder + fileName : folder + QLatin1Char('/') + fileName;
+}
+
+}  // namespace
+
+FinishedReport finishReport(RunReport& report, const ReportOptions& options, const QDateTime& now,
+                            const std::function<void(const QStringList& lines)>& sendMail) {
+  FinishedReport result;
+  if (!report.isOpen()) return result;
+  const DiscardOnExit discard(report);
+
+  result.lines = report.lines();
+  if (options.mail && options.internetAccess != 0 && sendMail) {
+    try {
+      sendMail(result.lines);
+    } catch (const std::exception&) {
+      result.lines.append(options.mailFailedText);
+      result.mailFailed = true;
+    }
+  }
+
+  result.fileName = ReportFileName(now);
+  if (options.save && !options.folder.trimmed().isEmpty()) {
+    const QString path = joinPath(options.folder, result.fileName);
+    try {
+      writeReportFile(path, result.lines);
+      result.savedPath = path;
+    } catch (const core::CoreError& error) {
+      result.saveError = error.message();
+    }
+    if (!result.savedPath.isEmpty()) pruneReports(options.folder, now, options.removeDays);
+  }
+  return result;
+}
+
+}  // namespace arkwell::report
