@@ -6,6 +6,7 @@
 #include "core/CoreTestSupport.h"
 #include "core/Paths.h"
 #include "platform/FileAttributes.h"
+#include "support/ScopedEnv.h"
 
 namespace arkwell::core {
 namespace {
@@ -40,18 +41,7 @@ TEST(Paths, RecordHoldsEveryFileOfTheDataFolder) {
   EXPECT_EQ(p.OldLocations[10].oldFile, "/opt/ab/bin/arkwellbackuphelp_NL.rtf");
 }
 
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::string& value)
-      : name_(name), old_(std::getenv(name) ? std::getenv(name) : "") {
-    ::setenv(name, value.c_str(), 1);
-  }
-  ~ScopedEnv() { ::setenv(name_, old_.c_str(), 1); }
-
- private:
-  const char* name_;
-  std::string old_;
-};
+using test::ScopedEnv;
 
 TEST(Paths, InitPathsCreatesTheFoldersAndReportsFailures) {
   test::TempDir dir;

@@ -54,8 +54,12 @@ void FolderField::browse() {
 bool FolderField::createFolder() {
   const QString folder = edit_->text().trimmed();
   if (folder.isEmpty() || QDir().mkpath(folder)) return true;
+  // The error box takes the focus, and leaving the edit would ask again.
+  if (reporting_) return false;
+  reporting_ = true;
   const QString message = failureMessage_.isEmpty() ? QStringLiteral("Could not create") : failureMessage_;
   dialogs_.show(core::DialogIcon::Error, message + QStringLiteral(": ") + folder);
+  reporting_ = false;
   return false;
 }
 

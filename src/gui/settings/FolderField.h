@@ -47,6 +47,7 @@ class FolderField : public QWidget {
   QToolButton* browse_;
   bool createOnLeave_ = false;
   QString failureMessage_;
+  bool reporting_ = false;
 };
 
 }  // namespace arkwell::gui

@@ -1,0 +1,54 @@
+// Closing: the confirmation, the wait for a busy run, the last save.
+#include <QFileInfo>
+#include <QTimer>
+
+#include "core/ProfileFile.h"
+#include "gui/WindowTestSupport.h"
+
+namespace arkwell::gui {
+namespace {
+
+using test::WindowTest;
+
+TEST_F(WindowTest, CloseWithChangedSettingsAsksAndCancelKeepsTheWindow) {
+  MainWindow& w = start();
+  w.data().settings.diskMaxDays = 55;
+  w.setSettingsChanged(true);
+  dialogs.askAnswers = {core::kButtonCancel};
+  EXPECT_FALSE(w.close());
+  EXPECT_TRUE(w.isVisible());
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].text, "Instellingen gewijzigd. Service is nog NIET herstart. Doorgaan?");
+  EXPECT_EQ(dialogs.calls[0].buttons, core::kButtonOk | core::kButtonCancel);
+  EXPECT_EQ(core::ProfileFile(dataFile("arkwellbackup.cfg")).readInteger("Backups", "MaxTijd", -1), 14)
+      << "nothing saved";
+
+  dialogs.askAnswers = {core::kButtonOk};
+  EXPECT_TRUE(w.close());
+  EXPECT_EQ(core::ProfileFile(dataFile("arkwellbackup.cfg")).readInteger("Backups", "MaxTijd", -1), 55);
+}
+
+TEST_F(WindowTest, CloseWaitsForABusyRunThenSavesTheWaitingFiles) {
+  MainWindow& w = start();
+  bool finalBackupRan = false;
+  bool busyWhenItRan = true;
+  w.finalImmediateBackup = [&] {
+    finalBackupRan = true;
+    busyWhenItRan = w.busy.any();
+  };
+  w.busy.ftpRun = true;
+  QTimer::singleShot(50, &w, [&] { w.busy.ftpRun = false; });
+  EXPECT_TRUE(w.close());
+  EXPECT_TRUE(finalBackupRan);
+  EXPECT_FALSE(busyWhenItRan) << "the run ended before the last immediate backup";
+}
+
+TEST_F(WindowTest, AWindowNeverShownSavesNothingOnClose) {
+  start({}, false);
+  QFile::remove(dataFile("arkwellbackup.cfg"));
+  window->close();
+  EXPECT_FALSE(QFileInfo::exists(dataFile("arkwellbackup.cfg")));
+}
+
+}  // namespace
+}  // namespace arkwell::gui
