@@ -53,6 +53,9 @@ SettingsPage::SettingsPage(core::ProgramData& data, core::DialogService& dialogs
     tabs_->addTab(pages_[i], QString::fromLatin1(kCaptions[i].design));
     connect(pages_[i], &SettingsSubPage::changed, this, &SettingsPage::changed);
   }
+  // The internet choice hides what needs the internet on other sub-pages.
+  connect(internet_, &InternetSettingsPage::accessChanged, ftp_, &FtpSettingsPage::setInternetAccess);
+  connect(internet_, &InternetSettingsPage::accessChanged, reports_, &ReportSettingsPage::setInternetAccess);
   connect(tabs_, &QTabWidget::currentChanged, this, [this](int to) {
     if (to == shown_) return;
     if (guard_ && !guard_(shown_, to)) {
