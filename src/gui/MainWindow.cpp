@@ -83,11 +83,9 @@ void MainWindow::buildPages() {
   details_ = new DetailsPanel(this);
   progress_ = new ProgressPanel(this);
   auto* central = new QWidget(this);
-  auto* top = new QHBoxLayout;
-  top->addWidget(pages_, 1);
-  top->addWidget(details_);
+  pages_->setSideWidget(details_);
   auto* layout = new QVBoxLayout(central);
-  layout->addLayout(top, 1);
+  layout->addWidget(pages_, 1);
   layout->addWidget(progress_);
   setCentralWidget(central);
   details_->setVisible(false);

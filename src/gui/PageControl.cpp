@@ -1,5 +1,6 @@
 #include "gui/PageControl.h"
 
+#include <QHBoxLayout>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -18,12 +19,18 @@ PageControl::PageControl(QWidget* parent) : QWidget(parent) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->addWidget(tabs_);
-  layout->addWidget(stack_, 1);
+  body_ = new QHBoxLayout;
+  body_->addWidget(stack_, 1);
+  layout->addLayout(body_, 1);
   connect(tabs_, &QTabBar::currentChanged, this, &PageControl::onTabChosen);
   // A click on the tab already marked (while a page without a tab shows) must still switch.
   connect(tabs_, &QTabBar::tabBarClicked, this, [this](int index) {
     if (index >= 0 && index == tabs_->currentIndex() && index != currentPage()) setCurrentPage(index);
   });
+}
+
+void PageControl::setSideWidget(QWidget* widget) {
+  body_->addWidget(widget);
 }
 
 int PageControl::addPage(QWidget* page, const QString& tabCaption) {

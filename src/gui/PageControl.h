@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 
+class QHBoxLayout;
 class QStackedWidget;
 class QTabBar;
 
@@ -25,6 +26,10 @@ class PageControl : public QWidget {
   bool setCurrentPage(int index);
   void setGuard(std::function<bool(int from, int to)> guard) { guard_ = std::move(guard); }
 
+  // A widget beside the pages, below the tabs (the details panel), so the
+  // tabs keep the whole width.
+  void setSideWidget(QWidget* widget);
+
   QTabBar* tabBar() const { return tabs_; }
   void setTabCaption(int index, const QString& caption);
   void setTabsEnabled(bool enabled);
@@ -37,6 +42,7 @@ class PageControl : public QWidget {
 
   QTabBar* tabs_;
   QStackedWidget* stack_;
+  QHBoxLayout* body_;
   std::function<bool(int, int)> guard_;
 };
 
