@@ -27,11 +27,11 @@ std::optional<QStringList> readTextLines(const QString& path) {
   return lines;
 }
 
-void writeTextLines(const QString& path, const QStringList& lines) {
+void writeTextLines(const QString& path, const QStringList& lines, const char* lineEnd) {
   QByteArray bytes;
   for (const QString& line : lines) {
     bytes += line.toUtf8();
-    bytes += '\n';
+    bytes += lineEnd;
   }
   QString error;
   if (!replaceFileContents(path, bytes, &error)) throw cannotCreateFile(path, error);

@@ -1,6 +1,7 @@
 #pragma once
 // Plain text files of lines (the ignore list, the notes): UTF-8, read with
-// CR LF or LF, written with LF and replaced atomically.
+// CR LF or LF, written with LF (or the caller's line end) and replaced
+// atomically.
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -12,7 +13,7 @@ namespace arkwell::core {
 std::optional<QString> readWholeText(const QString& path);
 // The same, cut into lines (without their line breaks).
 std::optional<QStringList> readTextLines(const QString& path);
-// Throws CoreError "Cannot create file ..." on failure.
-void writeTextLines(const QString& path, const QStringList& lines);
+// Each line ended by `lineEnd`. Throws CoreError "Cannot create file ..." on failure.
+void writeTextLines(const QString& path, const QStringList& lines, const char* lineEnd = "\n");
 
 }  // namespace arkwell::core

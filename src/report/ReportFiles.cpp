@@ -10,6 +10,7 @@
 
 #include "core/AtomicWrite.h"
 #include "core/CoreError.h"
+#include "core/TextFile.h"
 #include "platform/FileMask.h"
 
 namespace arkwell::report {
@@ -50,30 +51,13 @@ QString newestReportFile(const QString& folder) {
 }
 
 QStringList readReportFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    throw core::CoreError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
-  }
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    throw core::CoreError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
-  }
-  QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
-  if (lines.back().isEmpty()) lines.removeLast();  // after the last line break
-  for (QString& line : lines) {
-    if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
-  }
-  return lines;
+  std::optional<QStringList> lines = core::readTextLines(path);
+  if (!lines) throw core::CoreError(QStringLiteral("Cannot open file \"%1\". The file does not exist.").arg(path));
+  return *lines;
 }
 
 void writeReportFile(const QString& path, const QStringList& lines) {
-  QByteArray bytes;
-  for (const QString& line : lines) {
-    bytes += line.toUtf8();
-    bytes += "\r\n";
-  }
-  QString error;
-  if (!core::replaceFileContents(path, bytes, &error)) throw core::cannotCreateFile(path, error);
+  core::writeTextLines(path, lines, "\r\n");
 }
 
 void pruneReports(const QString& folder, const QDateTime& now, int removeDays) {

@@ -8,26 +8,10 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "gui/settings/Controls.h"
 #include "gui/settings/FolderField.h"
 
 namespace arkwell::gui {
-
-namespace {
-
-QLabel* makeLabel(const QString& caption, const QString& name, QWidget* parent) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(name);
-  return label;
-}
-
-QSpinBox* makeSpin(const QString& name, int minimum, int maximum, QWidget* parent) {
-  auto* spin = new QSpinBox(parent);
-  spin->setObjectName(name);
-  spin->setRange(minimum, maximum);
-  return spin;
-}
-
-}  // namespace
 
 ImmediateSettingsPage::ImmediateSettingsPage(core::ProgramData& data, core::DialogService& dialogs, QWidget* parent)
     : SettingsSubPage(data, dialogs, parent),

@@ -12,17 +12,12 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "gui/settings/Controls.h"
 #include "gui/settings/FolderField.h"
 
 namespace arkwell::gui {
 
 namespace {
-
-QCheckBox* makeCheck(const QString& caption, const QString& name, QWidget* parent) {
-  auto* check = new QCheckBox(caption, parent);
-  check->setObjectName(name);
-  return check;
-}
 
 // One recipient per line; blank lines carry no address.
 QStringList recipientLines(const QString& text) {

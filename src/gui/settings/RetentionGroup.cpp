@@ -4,17 +4,9 @@
 #include <QLabel>
 #include <QSpinBox>
 
+#include "gui/settings/Controls.h"
+
 namespace arkwell::gui {
-
-namespace {
-
-QLabel* makeLabel(const QString& caption, const QString& name, QWidget* parent) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(name);
-  return label;
-}
-
-}  // namespace
 
 RetentionGroup::RetentionGroup(const QString& role, const QString& backupsCaption, QWidget* parent)
     : QGroupBox(QStringLiteral("Old backups:"), parent),

@@ -82,7 +82,9 @@ TEST(FolderField, LeavingTheEditCreatesTheFolderOrNamesItInTheError) {
     FolderField field(dialogs, QStringLiteral("reports"));
     field.setCreateOnLeave(c.createOnLeave, QStringLiteral("Could not create reports-directory"));
     typeAndLeave(field, c.typed);
-    if (!c.expectedFolder.isEmpty()) EXPECT_TRUE(QFileInfo(c.expectedFolder).isDir());
+    if (!c.expectedFolder.isEmpty()) {
+      EXPECT_TRUE(QFileInfo(c.expectedFolder).isDir());
+    }
     if (c.fails) {
       ASSERT_EQ(dialogs.calls.size(), 1u);
       EXPECT_EQ(dialogs.calls[0].kind, ScriptedDialogs::Kind::Show);
