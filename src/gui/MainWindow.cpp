@@ -14,7 +14,9 @@
 
 #include "core/JobTableLayouts.h"
 #include "gui/DetailsPanel.h"
+#include "gui/HelpDialog.h"
 #include "gui/PageControl.h"
+#include "gui/SelectFilesDialog.h"
 #include "gui/TrayIcon.h"
 #include "gui/pages/DiskRestorePage.h"
 #include "gui/pages/FtpRestorePage.h"
@@ -38,6 +40,8 @@ MainWindow::MainWindow(core::DialogService& dialogs, QStringList arguments, QWid
   buildStatusBar();
   buildTimers();
   createSteps();
+  selectFiles_ = new SelectFilesDialog(this);
+  help_ = new HelpDialog(this);
 }
 
 MainWindow::~MainWindow() = default;

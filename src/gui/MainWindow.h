@@ -24,6 +24,8 @@ class QToolBar;
 namespace arkwell::gui {
 
 class DetailsPanel;
+class HelpDialog;
+class SelectFilesDialog;
 class DiskRestorePage;
 class FtpRestorePage;
 class ImmediateBackupPage;
@@ -83,6 +85,9 @@ class MainWindow : public QMainWindow, public core::RunHost {
   } busy;
   core::RunRequests requests;
   QString CurrentHelpTopic;
+  // The day choices of the schedule's day column in the current language:
+  // Monday to Sunday, then every day.
+  QStringList ScheduleDays;
 
   core::ProgramData& data() { return data_; }
   text::TextTable& textTable() { return texts_; }
@@ -140,6 +145,9 @@ class MainWindow : public QMainWindow, public core::RunHost {
   QTimer& immediateTimer() { return immediateTimer_; }
   QTimer& agentStatusTimer() { return agentStatusTimer_; }
   QAction* action(const QString& objectName) const;
+  // The two dialogs made once, after the window itself.
+  SelectFilesDialog* selectFilesDialog() const { return selectFiles_; }
+  HelpDialog* helpDialog() const { return help_; }
 
  signals:
   // Timer ticks and commands whose work belongs to later subsystems.
@@ -213,6 +221,8 @@ class MainWindow : public QMainWindow, public core::RunHost {
   QTimer scheduleTimer_;
   QTimer immediateTimer_;
   QTimer agentStatusTimer_;
+  SelectFilesDialog* selectFiles_ = nullptr;
+  HelpDialog* help_ = nullptr;
   bool closeAllowed_ = false;
 };
 

@@ -147,6 +147,9 @@ void MainWindow::ApplyTexts() {
     a->setStatusTip(hint);
   }
   changedMarker_->setText(texts_[379]);
+  ScheduleDays.clear();
+  for (int day = 354; day <= 360; ++day) ScheduleDays << texts_[day];
+  ScheduleDays << texts_[362];
   auto* scheduleModel = qobject_cast<TableModel*>(settingsPage_->schedulerPage()->tableView()->model());
   if (scheduleModel)
     scheduleModel->setTitles({texts_[307], texts_[308], texts_[309], texts_[310], texts_[311], texts_[312], texts_[313],

@@ -99,6 +99,9 @@ TEST_F(WindowTest, ChoosingAnotherLanguageRelabelsAtOnce) {
   EXPECT_EQ(w.pageControl()->tabBar()->tabText(0), w.texts()[8]);
   EXPECT_NE(w.pageControl()->tabBar()->tabText(0), dutchTab);
   EXPECT_EQ(w.action("actSluiten")->text(), w.texts()[363]);
+  EXPECT_EQ(w.ScheduleDays.size(), 8);
+  EXPECT_EQ(w.ScheduleDays.first(), "Monday");
+  EXPECT_EQ(w.ScheduleDays.last(), w.texts()[362]);
   EXPECT_EQ(w.action("actOptions")->toolTip(), w.texts()[370] + "...");
   EXPECT_TRUE(w.SettingsChanged);
   w.SaveAllSettings();
