@@ -32,6 +32,9 @@ enum class DetailField {
 };
 inline constexpr int kDetailFieldCount = 11;
 
+// The kinds of run the host keeps a busy flag for.
+enum class RunKind { DiskRun, DiskRestore, FtpRun, FtpListing, ImmediateRun };
+
 class RunHost {
  public:
   virtual ~RunHost() = default;
@@ -54,7 +57,24 @@ class RunHost {
   virtual void lockRun() = 0;
   virtual void releaseRun() = 0;
 
+  virtual void setAbortEnabled(bool enabled) = 0;
+
+  // Busy flags: while one is set no other run, page change or close starts.
+  virtual void setRunBusy(RunKind kind, bool busy) = 0;
+  virtual bool runBusy(RunKind kind) const = 0;
+
+  // The tray icon's animation while a backup runs, with its hint.
+  virtual void startRunAnimation(const QString& hint) = 0;
+  virtual void stopRunAnimation() = 0;
+
   virtual report::RunReport& report() = 0;
+  // Finishes the current report: mail, show, save, prune.
+  virtual void EndReport() = 0;
+  // Persists everything the program keeps; runs call it before they start.
+  virtual void SaveAllSettings() = 0;
+  // A disk run wrote or removed archives: the restore page's list is stale.
+  virtual void diskArchivesChanged() {}
+
   virtual const text::TextTable& texts() const = 0;
 };
 

@@ -94,14 +94,14 @@ class MainWindow : public QMainWindow, public core::RunHost {
 
   // Saves every store (tables, widths, agent configuration, lists, settings)
   // with the busy cursor; a failure is shown and ends the save there.
-  void SaveAllSettings();
+  void SaveAllSettings() override;
   // Loads the texts of the current language and puts them on every control;
   // without a language file the language box is disabled and the design
   // captions stay.
   void ApplyTexts();
   void setSettingsChanged(bool changed);
   // Finishes the current report: mail, show, save, prune.
-  void EndReport();
+  void EndReport() override;
   // The information box: the splash, modal, with version and close button.
   void ActShowInfo();
   // Back from the tray or from behind other windows (a second start asks).
@@ -121,6 +121,12 @@ class MainWindow : public QMainWindow, public core::RunHost {
   void pumpMessages() override;
   void lockRun() override;
   void releaseRun() override;
+  void setAbortEnabled(bool enabled) override;
+  void setRunBusy(core::RunKind kind, bool busy) override;
+  bool runBusy(core::RunKind kind) const override;
+  void startRunAnimation(const QString& hint) override;
+  void stopRunAnimation() override;
+  void diskArchivesChanged() override;
   report::RunReport& report() override { return report_; }
   const text::TextTable& texts() const override { return texts_; }
 
@@ -158,6 +164,8 @@ class MainWindow : public QMainWindow, public core::RunHost {
   void helpRequested(const QString& helpFile, const QString& topic, bool changeFile);
   void startAgentRequested();
   void stopAgentRequested();
+  // A disk run wrote or removed archives.
+  void diskArchivesUpdated();
   void updateRequested(const QString& proxyServer, const QString& proxyUser, const QString& proxyPassword);
 
  protected:

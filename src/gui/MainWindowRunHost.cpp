@@ -9,6 +9,7 @@
 #include "gui/DetailsPanel.h"
 #include "gui/MainWindow.h"
 #include "gui/PageControl.h"
+#include "gui/TrayIcon.h"
 #include "gui/pages/ReportsPage.h"
 #include "report/ReportFinisher.h"
 
@@ -49,6 +50,45 @@ void MainWindow::releaseRun() {
   progress_->abortButton()->setEnabled(false);
   pages_->setEnabled(true);
   QCoreApplication::processEvents();
+}
+
+void MainWindow::setAbortEnabled(bool enabled) {
+  progress_->abortButton()->setEnabled(enabled);
+}
+
+namespace {
+
+bool& busyFlag(MainWindow::BusyFlags& busy, core::RunKind kind) {
+  switch (kind) {
+    case core::RunKind::DiskRun: return busy.diskRun;
+    case core::RunKind::DiskRestore: return busy.diskRestore;
+    case core::RunKind::FtpRun: return busy.ftpRun;
+    case core::RunKind::FtpListing: return busy.ftpListing;
+    case core::RunKind::ImmediateRun: break;
+  }
+  return busy.immediateRun;
+}
+
+}  // namespace
+
+void MainWindow::setRunBusy(core::RunKind kind, bool isBusy) {
+  busyFlag(busy, kind) = isBusy;
+}
+
+bool MainWindow::runBusy(core::RunKind kind) const {
+  return busyFlag(const_cast<BusyFlags&>(busy), kind);
+}
+
+void MainWindow::startRunAnimation(const QString& hint) {
+  tray_->startAnimation(hint);
+}
+
+void MainWindow::stopRunAnimation() {
+  tray_->stopAnimation();
+}
+
+void MainWindow::diskArchivesChanged() {
+  emit diskArchivesUpdated();
 }
 
 void MainWindow::EndReport() {

@@ -33,6 +33,14 @@ std::vector<std::string> pathComponents(std::string_view path) {
   return parts;
 }
 
+std::string joinPath(std::string_view folder, std::string_view name) {
+  if (folder.empty()) return std::string(name);
+  std::string joined(folder);
+  if (joined.back() != '/') joined += '/';
+  joined += name;
+  return joined;
+}
+
 std::string withoutTrailingSlash(std::string folder) {
   while (folder.size() > 1 && folder.back() == '/') {
     folder.pop_back();
