@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
@@ -14,6 +15,7 @@
 
 #include "core/JobTableLayouts.h"
 #include "gui/DetailsPanel.h"
+#include "gui/DiskJobsController.h"
 #include "gui/HelpDialog.h"
 #include "gui/PageControl.h"
 #include "gui/SelectFilesDialog.h"
@@ -32,7 +34,12 @@ namespace arkwell::gui {
 using Kind = TableModel::ColumnKind;
 
 MainWindow::MainWindow(core::DialogService& dialogs, QStringList arguments, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), arguments_(std::move(arguments)) {
+    : QMainWindow(parent),
+      dialogs_(dialogs),
+      arguments_(std::move(arguments)),
+      diskRun_(*this, data_, backupFile_, runControl_),
+      runner_(*this, diskRun_) {
+  runner_.closeWindow = [this] { close(); };
   setObjectName(QStringLiteral("mainWindow"));
   setWindowTitle(QStringLiteral("Arkwell Backup"));
   buildPages();
@@ -80,12 +87,17 @@ void MainWindow::buildPages() {
   settingsPage_->setGuard([this](int from, int to) { return allowSubPageChange(from, to); });
   connect(settingsPage_, &SettingsPage::subPageChanged, this, &MainWindow::subPageChanged);
   connect(settingsPage_, &SettingsPage::changed, this, [this] { setSettingsChanged(true); });
-  for (TableModel* model : {diskPage_->model(), ftpPage_->model(), immediatePage_->watchedModel()}) {
+  for (TableModel* model : {ftpPage_->model(), immediatePage_->watchedModel()}) {
     connect(model, &TableModel::edited, this, [this] { setSettingsChanged(true); });
   }
 
+  diskJobs_ = new DiskJobsController(
+      *diskPage_, data_, texts_, dialogs_, [this](bool full) { startDiskBackup(full); }, this);
+  connect(diskJobs_, &DiskJobsController::changed, this, [this] { setSettingsChanged(true); });
+
   details_ = new DetailsPanel(this);
   progress_ = new ProgressPanel(this);
+  connect(progress_->abortButton(), &QPushButton::clicked, this, &MainWindow::abortRuns);
   auto* central = new QWidget(this);
   pages_->setSideWidget(details_);
   auto* layout = new QVBoxLayout(central);
@@ -166,6 +178,7 @@ void MainWindow::buildTimers() {
   agentStatusTimer_.setInterval(kAgentStatusMs);
   agentStatusTimer_.setSingleShot(true);  // re-armed by its handler unless Closing
   connect(&commandLineRunTimer_, &QTimer::timeout, this, &MainWindow::commandLineRunDue);
+  connect(&commandLineRunTimer_, &QTimer::timeout, this, &MainWindow::runCommandLineBatch);
   connect(&scheduleTimer_, &QTimer::timeout, this, &MainWindow::scheduleTick);
   connect(&immediateTimer_, &QTimer::timeout, this, &MainWindow::immediateTick);
   connect(&agentStatusTimer_, &QTimer::timeout, this, &MainWindow::agentStatusTick);

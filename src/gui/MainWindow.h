@@ -10,11 +10,14 @@
 #include <array>
 #include <functional>
 
+#include "archive/BackupFile.h"
 #include "core/CommandLine.h"
 #include "core/DialogService.h"
 #include "core/ProgramData.h"
 #include "core/RunHost.h"
+#include "disk/DiskBackupRun.h"
 #include "report/RunReport.h"
+#include "schedule/BatchRunner.h"
 #include "text/TextTable.h"
 
 class QAction;
@@ -24,6 +27,7 @@ class QToolBar;
 namespace arkwell::gui {
 
 class DetailsPanel;
+class DiskJobsController;
 class HelpDialog;
 class SelectFilesDialog;
 class DiskRestorePage;
@@ -106,6 +110,19 @@ class MainWindow : public QMainWindow, public core::RunHost {
   void ActShowInfo();
   // Back from the tray or from behind other windows (a second start asks).
   void bringToFront();
+
+  // The full and incremental buttons of the disk page.
+  void startDiskBackup(bool full);
+  // The command-line runner: the requested backups, then close (and power off).
+  void runCommandLineBatch();
+  // The Abort button.
+  void abortRuns();
+
+  archive::TBackupFile& backupFile() { return backupFile_; }
+  disk::RunControl& runControl() { return runControl_; }
+  disk::DiskBackupRun& diskRun() { return diskRun_; }
+  schedule::BatchRunner& batchRunner() { return runner_; }
+  DiskJobsController* diskJobs() const { return diskJobs_; }
 
   // Hooks for the later subsystems (null: nothing to do yet).
   std::function<bool()> ftpConnected;                      // the FTP client is connected
@@ -207,6 +224,11 @@ class MainWindow : public QMainWindow, public core::RunHost {
   core::ProgramData data_;
   text::TextTable texts_;
   report::RunReport report_;
+  archive::TBackupFile backupFile_{"BackupFile1"};
+  disk::RunControl runControl_;
+  disk::DiskBackupRun diskRun_;
+  schedule::BatchRunner runner_;
+  DiskJobsController* diskJobs_ = nullptr;
   bool detailsVisible_ = false;
 
   PageControl* pages_ = nullptr;

@@ -10,6 +10,7 @@
 #include "gui/MainWindow.h"
 #include "gui/PageControl.h"
 #include "gui/TrayIcon.h"
+#include "gui/pages/JobTablePage.h"
 #include "gui/pages/ReportsPage.h"
 #include "report/ReportFinisher.h"
 
@@ -89,6 +90,20 @@ void MainWindow::stopRunAnimation() {
 
 void MainWindow::diskArchivesChanged() {
   emit diskArchivesUpdated();
+}
+
+void MainWindow::startDiskBackup(bool full) {
+  diskRun_.runWithReport(full);
+  diskPage_->model()->reload();
+}
+
+void MainWindow::runCommandLineBatch() {
+  runner_.Timer1Timer(requests, AutoRun, Closing);
+  diskPage_->model()->reload();
+}
+
+void MainWindow::abortRuns() {
+  diskRun_.abort();
 }
 
 void MainWindow::EndReport() {

@@ -1,5 +1,8 @@
 #include "gui/TableModel.h"
 
+#include <QColor>
+#include <QFont>
+
 namespace arkwell::gui {
 
 namespace {
@@ -33,6 +36,13 @@ int TableModel::columnCount(const QModelIndex& parent) const {
 QVariant TableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   const QString text = table_.cell(index.row() + 1, index.column());
+  if (activeRowStyle_ && (role == Qt::ForegroundRole || role == Qt::FontRole)) {
+    const bool inactive = table_.cell(index.row() + 1, 0) == kNo;
+    if (role == Qt::ForegroundRole) return inactive ? QColor(128, 128, 128) : QColor(0, 0, 255);
+    QFont font;
+    font.setItalic(inactive);
+    return font;
+  }
   const ColumnKind kind = columns_.value(index.column());
   if (kind == ColumnKind::Check) {
     if (role == Qt::CheckStateRole) return text == kYes ? Qt::Checked : Qt::Unchecked;

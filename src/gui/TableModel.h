@@ -18,6 +18,8 @@ class TableModel : public QAbstractTableModel {
   TableModel(core::Table& table, QList<ColumnKind> columns, QObject* parent = nullptr);
 
   void reload();
+  // Rows whose column 0 is "N" in grey italics, the others in blue.
+  void setActiveRowStyle(bool on) { activeRowStyle_ = on; }
   // Column titles in the current language (row 0 of the table).
   void setTitles(const QStringList& titles);
   core::Table& table() { return table_; }
@@ -35,6 +37,7 @@ class TableModel : public QAbstractTableModel {
  private:
   core::Table& table_;
   QList<ColumnKind> columns_;
+  bool activeRowStyle_ = false;
 };
 
 }  // namespace arkwell::gui

@@ -1,8 +1,10 @@
 #include "report/ReportFinisher.h"
 
+#include <QDir>
 #include <exception>
 
 #include "core/CoreError.h"
+#include "core/PathJoin.h"
 #include "report/ReportFiles.h"
 
 namespace arkwell::report {
@@ -20,10 +22,6 @@ class DiscardOnExit {
  private:
   RunReport& report_;
 };
-
-QString joinPath(const QString& folder, const QString& fileName) {
-  return folder.endsWith(QLatin1Char('/')) ? folder + fileName : folder + QLatin1Char('/') + fileName;
-}
 
 }  // namespace
 
@@ -45,7 +43,10 @@ FinishedReport finishReport(RunReport& report, const ReportOptions& options, con
 
   result.fileName = ReportFileName(now);
   if (options.save && !options.folder.trimmed().isEmpty()) {
-    const QString path = joinPath(options.folder, result.fileName);
+    const QString path = core::joinPath(options.folder, result.fileName);
+    // The chosen folder may have gone since it was set (a removed disk, a
+    // cleaned folder); making it again keeps the report.
+    QDir().mkpath(options.folder.trimmed());
     try {
       writeReportFile(path, result.lines);
       result.savedPath = path;

@@ -210,3 +210,18 @@ TEST(ReportFinisher, FinishingWithoutAnOpenReportDoesNothing) {
 
 }  // namespace
 }  // namespace arkwell::report
+
+namespace arkwell::report {
+namespace {
+
+TEST(ReportFinisher, AReportFolderThatWentMissingIsMadeAgain) {
+  test::TempDir dir;
+  RunReport report = openReport();
+  const FinishedReport result = finishReport(report, savingTo(qpath(dir, "gone/reports")), kNow, nullptr);
+  EXPECT_EQ(result.saveError, "");
+  EXPECT_EQ(result.savedPath, qpath(dir, "gone/reports/" + result.fileName.toStdString()));
+  EXPECT_TRUE(test::fileExists(result.savedPath.toStdString()));
+}
+
+}  // namespace
+}  // namespace arkwell::report
