@@ -34,6 +34,8 @@ int main(int argc, char** argv) {
   dialogs.setOwner(&window);
   // The running window comes to the front; it does not act on the arguments.
   QObject::connect(&instance, &core::SingleInstance::activationRequested, &window, &gui::MainWindow::bringToFront);
+  // A window hidden in the tray is no "last window": end when it closes.
+  QObject::connect(&window, &gui::MainWindow::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 
   delete splash;
   window.show();

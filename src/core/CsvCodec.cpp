@@ -1,5 +1,7 @@
 #include "core/CsvCodec.h"
 
+#include "core/TextFile.h"
+
 namespace arkwell::core {
 
 namespace {
@@ -62,13 +64,7 @@ QString encodeCsvRow(const QStringList& cells) {
 
 QList<QStringList> decodeCsv(const QString& text) {
   QList<QStringList> rows;
-  const QStringList lines = text.split(QLatin1Char('\n'));
-  for (qsizetype i = 0; i < lines.size(); ++i) {
-    QStringView line(lines[i]);
-    if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
-    if (i == lines.size() - 1 && line.isEmpty()) break;  // after the last line break
-    rows << decodeLine(line);
-  }
+  for (const QString& line : splitLines(text)) rows << decodeLine(line);
   return rows;
 }
 

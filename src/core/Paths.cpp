@@ -1,6 +1,7 @@
 #include "core/Paths.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -72,8 +73,12 @@ int MoveOldFile(bool deleteOld, const QString& oldPath, const QString& newPath) 
   if (!oldInfo.isFile()) return 0;
   const std::string oldName = QFile::encodeName(oldPath).toStdString();
   const std::string newName = QFile::encodeName(newPath).toStdString();
-  struct stat oldState {};
-  if (::stat(oldName.c_str(), &oldState) != 0) return 0;
+  // An old file that can never be removed (a system folder the user may not
+  // write) would be copied over the user's newer file at every start.
+  if (deleteOld && ::access(QFile::encodeName(oldInfo.absolutePath()).constData(), W_OK) != 0) {
+    return kMoveOldNotDeleted;
+  }
+  const bool oldReadOnly = platform::isReadOnly(oldName);
 
   int failures = 0;
   if (QFileInfo(newPath).isFile() && platform::isReadOnly(newName) && !platform::setReadOnly(newName, false)) {
@@ -85,12 +90,13 @@ int MoveOldFile(bool deleteOld, const QString& oldPath, const QString& newPath) 
     failures |= kMoveFolderNotCreated;
   } else {
     QFile source(oldPath);
-    copied = source.open(QIODevice::ReadOnly) && replaceFileContents(newPath, source.readAll(), nullptr);
+    copied = source.open(QIODevice::ReadOnly) && replaceFileContents(newPath, source.readAll(), nullptr, true);
     if (!copied) failures |= kMoveCopyFailed;
   }
-  // The old file's permissions go only onto its own copy, never onto a file a failed copy left alone.
-  if (copied && ::chmod(newName.c_str(), oldState.st_mode & 07777) != 0) failures |= kMoveAttributesNotSet;
-  if (platform::isReadOnly(oldName) && !platform::setReadOnly(oldName, false)) failures |= kMoveOldReadOnlyNotCleared;
+  // Only the read-only attribute moves with the file; the copy keeps its own
+  // owner-only permissions (a settings file holds passwords).
+  if (copied && oldReadOnly && !platform::setReadOnly(newName, true)) failures |= kMoveAttributesNotSet;
+  if (oldReadOnly && !platform::setReadOnly(oldName, false)) failures |= kMoveOldReadOnlyNotCleared;
   if (deleteOld && copied && !QFile::remove(oldPath)) failures |= kMoveOldNotDeleted;
   return failures;
 }

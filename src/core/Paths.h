@@ -66,10 +66,11 @@ int InitPaths(const QString& programPath);
 // folder. Failures are silent: the program starts with what is there.
 void MigrateOldFiles();
 
-// Copies `oldPath` over `newPath` (an old file wins), keeping its
-// permissions, then deletes it when `deleteOld` is set and the copy
-// succeeded. Returns failure bits, 0 when nothing failed or the old file is
-// absent.
+// Copies `oldPath` over `newPath` (an old file wins), keeping its read-only
+// attribute, then deletes it when `deleteOld` is set and the copy
+// succeeded. With `deleteOld`, an old file that could not be deleted is not
+// copied either (kMoveOldNotDeleted): it would win again at every start.
+// Returns failure bits, 0 when nothing failed or the old file is absent.
 int MoveOldFile(bool deleteOld, const QString& oldPath, const QString& newPath);
 
 }  // namespace arkwell::core

@@ -1,9 +1,8 @@
 #include "core/ProfileFile.h"
 
-#include <QFile>
-
 #include "core/AtomicWrite.h"
 #include "core/CoreError.h"
+#include "core/TextFile.h"
 
 namespace arkwell::core {
 
@@ -32,16 +31,12 @@ bool parseInteger(const QString& text, int& value) {
 
 ProfileFile::ProfileFile(QString path) : path_(std::move(path)) {
   sections_.push_back(Section{});  // lines before the first header
-  QFile file(path_);
-  existed_ = file.exists();
-  if (!existed_ || !file.open(QIODevice::ReadOnly)) return;
-  QByteArray bytes = file.readAll();
-  if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
-  const QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
-  for (int i = 0; i < lines.size(); ++i) {
-    QString text = lines[i];
-    if (text.endsWith(QLatin1Char('\r'))) text.chop(1);
-    if (i == lines.size() - 1 && text.isEmpty()) break;  // the final line break
+  const std::optional<QStringList> lines = readTextLines(path_);
+  existed_ = lines.has_value();
+  if (!lines) return;
+  for (qsizetype i = 0; i < lines->size(); ++i) {
+    QString text = lines->at(i);
+    if (i == 0 && text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
     const QString trimmed = text.trimmed();
     if (trimmed.startsWith(QLatin1Char('['))) {
       const int close = trimmed.indexOf(QLatin1Char(']'));

@@ -20,7 +20,8 @@ class ProfileFile {
  public:
   static constexpr int kMaxValueLength = 2047;
 
-  // Reads `path` when it exists; an unreadable file reads as empty.
+  // Reads `path` when it exists. Throws CoreError naming the file when it
+  // exists but cannot be read, so a caller never mistakes it for empty.
   explicit ProfileFile(QString path);
 
   const QString& path() const { return path_; }

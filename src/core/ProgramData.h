@@ -21,6 +21,10 @@ struct ProgramData {
   Table schedule = scheduleTableLayout().designTable();
   IgnoreList ignoreList;
   QString notes;
+  // Files that existed but could not be read at start. They are never
+  // written over, and the agent configuration, which would be made from
+  // defaults in their place, is left as it is.
+  QStringList unreadableFiles;
 };
 
 }  // namespace arkwell::core

@@ -100,7 +100,7 @@ bool loadSettings(const QString& path, Settings& s, const QString& reportsFolder
     if (!recipient.isEmpty()) s.recipients << recipient;
   }
   s.mailSubject = str("Mail", "Subject");
-  s.language = ini.readString(QStringLiteral("Gui"), QStringLiteral("Taal"), QStringLiteral("Nederlands"));
+  s.language = ini.readString(QStringLiteral("Gui"), QStringLiteral("Taal"), kDefaultLanguage);
 
   if (s.reportsSaveDir.trimmed().isEmpty() && !reportsFolder.isEmpty() && QDir().mkpath(reportsFolder)) {
     s.reportsSaveDir = reportsFolder;

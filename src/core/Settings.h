@@ -12,6 +12,9 @@
 
 namespace arkwell::core {
 
+// The language of a first start and of an empty language setting.
+inline const QString kDefaultLanguage = QStringLiteral("Nederlands");
+
 struct FtpServerSettings {
   // Server strings are cut to this many characters when read.
   static constexpr int kMaxTextLength = 100;
@@ -73,7 +76,7 @@ struct Settings {
   QStringList recipients;  // one per line, the first is "To"
   QString mailSubject;
 
-  QString language = QStringLiteral("Nederlands");  // "Gui" "Taal"
+  QString language = kDefaultLanguage;  // "Gui" "Taal"
 
   bool operator==(const Settings&) const = default;
 };

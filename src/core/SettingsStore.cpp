@@ -1,7 +1,10 @@
 #include "core/SettingsStore.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <functional>
 
+#include "core/CoreError.h"
 #include "core/PasswordScrambler.h"
 #include "core/ProfileFile.h"
 #include "core/SystemInfo.h"
@@ -71,14 +74,33 @@ void LoadJobTables(const PathRecord& paths, ProgramData& data) {
   loadTable(paths.FtpTableFile, ftpTableLayout(), data.ftpJobs, kFtpColumnsWithoutMask);
 }
 
-void loadProgramData(const PathRecord& paths, ProgramData& data) {
-  LoadJobTables(paths, data);
-  loadTable(paths.ImmediateTableFile, immediateTableLayout(), data.immediateJobs);
-  loadTable(paths.ImmediateFilesFile, waitingFilesTableLayout(), data.waitingFiles);
-  loadTable(paths.ScheduleFile, scheduleTableLayout(), data.schedule);
-  if (const auto notes = readTextLines(paths.NotesFile)) data.notes = notes->join(QLatin1Char('\n'));
-  data.ignoreList.load(paths.IgnoreListFile);
-  data.settingsFileExisted = loadSettings(paths.SettingsFile, data.settings, paths.ReportsFolder);
+QStringList loadProgramData(const PathRecord& paths, ProgramData& data) {
+  QStringList errors;
+  data.unreadableFiles.clear();
+  auto load = [&](const QString& path, const std::function<void()>& read) {
+    try {
+      read();
+    } catch (const CoreError& e) {
+      errors << e.message();
+      data.unreadableFiles << path;
+    }
+  };
+  load(paths.DiskTableFile,
+       [&] { loadTable(paths.DiskTableFile, diskTableLayout(), data.diskJobs, kDiskColumnsWithoutMask); });
+  load(paths.FtpTableFile,
+       [&] { loadTable(paths.FtpTableFile, ftpTableLayout(), data.ftpJobs, kFtpColumnsWithoutMask); });
+  load(paths.ImmediateTableFile,
+       [&] { loadTable(paths.ImmediateTableFile, immediateTableLayout(), data.immediateJobs); });
+  load(paths.ImmediateFilesFile,
+       [&] { loadTable(paths.ImmediateFilesFile, waitingFilesTableLayout(), data.waitingFiles); });
+  load(paths.ScheduleFile, [&] { loadTable(paths.ScheduleFile, scheduleTableLayout(), data.schedule); });
+  load(paths.NotesFile, [&] {
+    if (const auto notes = readTextLines(paths.NotesFile)) data.notes = notes->join(QLatin1Char('\n'));
+  });
+  load(paths.IgnoreListFile, [&] { data.ignoreList.load(paths.IgnoreListFile); });
+  data.settingsFileExisted = QFileInfo::exists(paths.SettingsFile);
+  load(paths.SettingsFile, [&] { loadSettings(paths.SettingsFile, data.settings, paths.ReportsFolder); });
+  return errors;
 }
 
 void SaveAllSettings(const PathRecord& paths, const ProgramData& data, const QStringList& texts,
@@ -86,21 +108,27 @@ void SaveAllSettings(const PathRecord& paths, const ProgramData& data, const QSt
   auto widths = [&](const QString& grid) {
     if (saveGridWidths) saveGridWidths(grid);
   };
-  saveTableFile(paths.DiskTableFile, data.diskJobs);
+  const auto readable = [&](const QString& path) { return !data.unreadableFiles.contains(path); };
+  auto table = [&](const QString& path, const Table& t) {
+    if (readable(path)) saveTableFile(path, t);
+  };
+  table(paths.DiskTableFile, data.diskJobs);
   widths(diskTableLayout().gridName);
-  saveTableFile(paths.FtpTableFile, data.ftpJobs);
+  table(paths.FtpTableFile, data.ftpJobs);
   widths(ftpTableLayout().gridName);
-  saveTableFile(paths.ImmediateTableFile, data.immediateJobs);
+  table(paths.ImmediateTableFile, data.immediateJobs);
   widths(immediateTableLayout().gridName);
-  saveTableFile(paths.ImmediateFilesFile, data.waitingFiles);
+  table(paths.ImmediateFilesFile, data.waitingFiles);
   widths(waitingFilesTableLayout().gridName);
   widths(kImmediateRestoreGrid);
-  saveTableFile(paths.ScheduleFile, data.schedule);
-  WriteAgentConfig(paths, data, texts);
+  table(paths.ScheduleFile, data.schedule);
+  if (data.unreadableFiles.isEmpty()) WriteAgentConfig(paths, data, texts);
   widths(scheduleTableLayout().gridName);
-  data.ignoreList.save(paths.IgnoreListFile);
-  writeTextLines(paths.NotesFile, data.notes.isEmpty() ? QStringList() : data.notes.split(QLatin1Char('\n')));
-  saveSettings(paths.SettingsFile, data.settings);
+  if (readable(paths.IgnoreListFile)) data.ignoreList.save(paths.IgnoreListFile);
+  if (readable(paths.NotesFile)) {
+    writeTextLines(paths.NotesFile, data.notes.isEmpty() ? QStringList() : data.notes.split(QLatin1Char('\n')));
+  }
+  if (readable(paths.SettingsFile)) saveSettings(paths.SettingsFile, data.settings);
 }
 
 void WriteAgentConfig(const PathRecord& paths, const ProgramData& data, const QStringList& texts) {

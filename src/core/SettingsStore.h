@@ -17,16 +17,19 @@ namespace arkwell::core {
 void LoadJobTables(const PathRecord& paths, ProgramData& data);
 
 // The start-up order: job tables, the other tables, notes and ignore list,
-// then the settings file. A file that cannot be read throws CoreError naming it.
-void loadProgramData(const PathRecord& paths, ProgramData& data);
+// then the settings file. A file that cannot be read keeps its defaults, is
+// listed in data.unreadableFiles, and its error message (naming it) is
+// returned; the other files are still read.
+QStringList loadProgramData(const PathRecord& paths, ProgramData& data);
 
 // Called with each grid's name where its column widths are due; the window
 // stores them (see GridColumnWidths.h).
 using GridWidthSaver = std::function<void(const QString& gridName)>;
 
-// Writes every store in its fixed order. `texts` is the text table in the
-// current language, for the agent. Throws CoreError at the first store that
-// cannot be written; the stores before it stay written.
+// Writes every store in its fixed order, except files that could not be
+// read at start. `texts` is the text table in the current language, for the
+// agent. Throws CoreError at the first store that cannot be written; the
+// stores before it stay written.
 void SaveAllSettings(const PathRecord& paths, const ProgramData& data, const QStringList& texts,
                      const GridWidthSaver& saveGridWidths = {});
 

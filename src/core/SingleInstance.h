@@ -13,7 +13,8 @@ namespace arkwell::core {
 class SingleInstance : public QObject {
   Q_OBJECT
  public:
-  // The socket name for this user and data folder (computing it touches no file).
+  // The socket for this user and data folder, in a folder only this user can
+  // enter. Touches nothing of the data folder.
   static QString serverName(const QString& dataFolder);
 
   explicit SingleInstance(QString name, QObject* parent = nullptr);

@@ -8,21 +8,26 @@ namespace arkwell::core {
 
 namespace {
 
+// An absolute folder from the environment, or empty: a relative one would
+// move with the current folder (which running a command changes).
 QString fromEnvironment(const char* name) {
-  return QDir::cleanPath(qEnvironmentVariable(name));
+  const QString value = qEnvironmentVariable(name);
+  return QDir::isAbsolutePath(value) ? QDir::cleanPath(value) : QString();
 }
 
 }  // namespace
 
 QString commonAppDataFolder() {
-  if (qEnvironmentVariableIsSet("ARKWELLBACKUP_APPDATA")) return fromEnvironment("ARKWELLBACKUP_APPDATA");
-  if (!qEnvironmentVariableIsEmpty("XDG_DATA_HOME")) return fromEnvironment("XDG_DATA_HOME");
+  for (const char* variable : {"ARKWELLBACKUP_APPDATA", "XDG_DATA_HOME"}) {
+    const QString folder = fromEnvironment(variable);
+    if (!folder.isEmpty()) return folder;
+  }
   return QDir::homePath() + QStringLiteral("/.local/share");
 }
 
 QString windowsFolder() {
-  if (qEnvironmentVariableIsSet("ARKWELLBACKUP_SYSDIR")) return fromEnvironment("ARKWELLBACKUP_SYSDIR");
-  return QStringLiteral("/etc");
+  const QString folder = fromEnvironment("ARKWELLBACKUP_SYSDIR");
+  return folder.isEmpty() ? QStringLiteral("/etc") : folder;
 }
 
 QString programFilePath() {

@@ -5,7 +5,8 @@
 
 namespace arkwell::core {
 
-// $ARKWELLBACKUP_APPDATA, else $XDG_DATA_HOME, else ~/.local/share.
+// $ARKWELLBACKUP_APPDATA, else $XDG_DATA_HOME, else ~/.local/share; a
+// variable that is empty or not an absolute path counts as unset.
 QString commonAppDataFolder();
 // The old place of the settings file: $ARKWELLBACKUP_SYSDIR, else /etc.
 QString windowsFolder();

@@ -16,15 +16,19 @@ std::optional<QString> readWholeText(const QString& path) {
   return QString::fromUtf8(file.readAll());
 }
 
-std::optional<QStringList> readTextLines(const QString& path) {
-  const std::optional<QString> text = readWholeText(path);
-  if (!text) return std::nullopt;
-  QStringList lines = text->split(QLatin1Char('\n'));
+QStringList splitLines(const QString& text) {
+  QStringList lines = text.split(QLatin1Char('\n'));
   if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();  // after the last line break
   for (QString& line : lines) {
     if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
   }
   return lines;
+}
+
+std::optional<QStringList> readTextLines(const QString& path) {
+  const std::optional<QString> text = readWholeText(path);
+  if (!text) return std::nullopt;
+  return splitLines(*text);
 }
 
 void writeTextLines(const QString& path, const QStringList& lines, const char* lineEnd) {

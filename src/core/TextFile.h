@@ -8,6 +8,10 @@
 
 namespace arkwell::core {
 
+// Text cut into lines at LF or CR LF, without their line breaks and without
+// an empty line after the last break. The one line rule of the text files.
+QStringList splitLines(const QString& text);
+
 // The whole file as text; nullopt when it does not exist. Throws CoreError
 // naming the file when it exists but cannot be read.
 std::optional<QString> readWholeText(const QString& path);

@@ -70,6 +70,7 @@ void MainWindow::buildPages() {
   immediateRestorePage_ = new ImmediateRestorePage(this);
   reportsPage_ = new ReportsPage(
       dialogs_, [this] { return data_.settings.reportsSaveDir; }, this);
+  reportsPage_->setMessageHandler([this](core::DialogIcon icon, const QString& text) { showMessage(icon, text); });
   notesPage_ = new NotesPage(data_, this);
   settingsPage_ = new SettingsPage(data_, dialogs_, this);
 

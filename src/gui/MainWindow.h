@@ -183,6 +183,8 @@ class MainWindow : public QMainWindow, public core::RunHost {
   void stopAgentRequested();
   // A disk run wrote or removed archives.
   void diskArchivesUpdated();
+  // The window closed for good (the program ends; the tray may have hidden it).
+  void closed();
   void updateRequested(const QString& proxyServer, const QString& proxyUser, const QString& proxyPassword);
 
  protected:
@@ -254,6 +256,8 @@ class MainWindow : public QMainWindow, public core::RunHost {
   SelectFilesDialog* selectFiles_ = nullptr;
   HelpDialog* help_ = nullptr;
   bool closeAllowed_ = false;
+  bool startupFailed_ = false;  // a folder could not be made: agent polling stays off
+  bool textsLoaded_ = false;
 };
 
 }  // namespace arkwell::gui

@@ -20,7 +20,7 @@ constexpr int kWaitStepMs = 10;
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (!closeAllowed_ && !closeQuery()) {
-    Closing = false;
+    Closing = startupFailed_;
     event->ignore();
     return;
   }
@@ -48,8 +48,10 @@ bool MainWindow::closeQuery() {
 }
 
 void MainWindow::closeHandler() {
+  for (QTimer* timer : {&commandLineRunTimer_, &scheduleTimer_, &immediateTimer_, &agentStatusTimer_}) timer->stop();
   if (shown) SaveAllSettings();
   if (tray_) tray_->setVisible(false);
+  emit closed();
 }
 
 void MainWindow::changeEvent(QEvent* event) {

@@ -107,20 +107,24 @@ void MainWindow::abortRuns() {
 }
 
 void MainWindow::EndReport() {
+  if (!report_.isOpen()) return;
   lockRun();
+  struct Release {
+    MainWindow* window;
+    ~Release() { window->releaseRun(); }
+  } release{this};
   const core::Settings& s = data_.settings;
   report::ReportOptions options;
   options.mail = s.mailSend;
   options.internetAccess = s.internetAccess;
   options.save = s.reportsSave;
-  options.folder = s.reportsSaveDir;
+  options.folder = s.reportsSaveDir.trimmed();
   options.removeDays = s.reportsRemoveDays;
   options.mailFailedText = texts_[86];
   const report::FinishedReport finished =
       report::finishReport(report_, options, core::currentDateTime(), sendReportMail);
   reportsPage_->showReport(finished.lines, finished.fileName);
   if (!finished.saveError.isEmpty()) showMessage(core::DialogIcon::Error, finished.saveError);
-  releaseRun();
 }
 
 }  // namespace arkwell::gui

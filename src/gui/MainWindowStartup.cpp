@@ -34,8 +34,6 @@ namespace {
 
 using core::TFenP;
 
-const QString kDefaultLanguage = QStringLiteral("Nederlands");
-
 constexpr const char* kEnglishDays[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
 constexpr const char* kDutchDays[] = {"Maandag", "Dinsdag", "Woensdag", "Donderdag", "Vrijdag", "Zaterdag", "Zondag"};
 
@@ -52,7 +50,7 @@ void MainWindow::createSteps() {
   } else if (failures & core::kTempFolderNotCreated) {
     showMessage(core::DialogIcon::Error, QStringLiteral("Could not create \n\r") + TFenP.TempFolder);
   }
-  if (failures != 0) Closing = true;
+  if (failures != 0) Closing = startupFailed_ = true;
   core::MigrateOldFiles();
 
   details_->resetValues();
@@ -64,7 +62,8 @@ void MainWindow::createSteps() {
   resize(1024, 700);
   notesPage_->load();
   settingsPage_->load();
-  texts_.CurrentLanguage = data_.settings.language.trimmed().isEmpty() ? kDefaultLanguage : data_.settings.language;
+  if (data_.settings.language.trimmed().isEmpty()) data_.settings.language = core::kDefaultLanguage;
+  texts_.CurrentLanguage = data_.settings.language;
   fillLanguageBox();
   ApplyTexts();
 
@@ -75,10 +74,11 @@ void MainWindow::createSteps() {
 }
 
 void MainWindow::loadStoredData() {
-  try {
-    core::loadProgramData(TFenP, data_);
-  } catch (const core::CoreError& e) {
-    showMessage(core::DialogIcon::Error, e.message());
+  const QStringList errors = core::loadProgramData(TFenP, data_);
+  if (!errors.isEmpty()) {
+    showMessage(core::DialogIcon::Error,
+                errors.join(QLatin1Char('\n')) +
+                    QStringLiteral("\nThese files are left as they are; changes to what they hold are not saved."));
   }
   firstStart = !data_.settingsFileExisted;
   for (TableModel* model :
@@ -115,8 +115,9 @@ void MainWindow::fillLanguageBox() {
 }
 
 void MainWindow::ApplyTexts() {
-  texts_.CurrentLanguage = data_.settings.language.trimmed().isEmpty() ? kDefaultLanguage : data_.settings.language;
-  if (!texts_.LoadTexts(TFenP.LanguageFile, text::TextTable::kHighestText, TFenP.HelpFileEnglish)) {
+  texts_.CurrentLanguage = data_.settings.language;
+  textsLoaded_ = texts_.LoadTexts(TFenP.LanguageFile, text::TextTable::kHighestText, TFenP.HelpFileEnglish);
+  if (!textsLoaded_) {
     settingsPage_->miscPage()->setLanguageBoxEnabled(false);
     return;
   }
@@ -166,15 +167,16 @@ void MainWindow::showSteps() {
   f1->setContext(Qt::ApplicationShortcut);
   connect(f1, &QShortcut::activated, this, [this] { openHelp(false); });
 
-  translateScheduleDays();
+  // Without texts the day names would become placeholders and never match again.
+  if (textsLoaded_) translateScheduleDays();
   setWindowTitle(QStringLiteral("Arkwell Backup"));
-  reportsPage_->LoadLaatsteReport();
-
+  // The command line first, so a command-line start never waits on a message box.
   const core::CommandLine line = core::parseCommandLine(arguments_);
   requests = line.requests;
   statusPanes_[3]->setText(line.statusText());
   CommandLineMode = line.commandLineMode();
   AutoRun = line.autoRun();
+  reportsPage_->LoadLaatsteReport();
   if (AutoRun) commandLineRunTimer_.start();
   if (!AgentRunning && !AutoRun) immediateTimer_.start();
   scheduleTimer_.start();

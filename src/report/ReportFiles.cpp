@@ -44,7 +44,9 @@ QString ReportFileName(const QDateTime& localTime) {
 }
 
 QString newestReportFile(const QString& folder) {
-  const std::vector<ReportEntry> entries = listReportEntries(folder);
+  std::vector<ReportEntry> entries = listReportEntries(folder);
+  // Only a regular file can be shown; a pipe named like a report would block the reader.
+  std::erase_if(entries, [](const ReportEntry& e) { return !QFileInfo(e.path).isFile(); });
   const auto newest = std::max_element(entries.begin(), entries.end(),
                                        [](const ReportEntry& a, const ReportEntry& b) { return a.name < b.name; });
   return newest == entries.end() ? QString() : newest->path;

@@ -42,18 +42,19 @@ FinishedReport finishReport(RunReport& report, const ReportOptions& options, con
   }
 
   result.fileName = ReportFileName(now);
-  if (options.save && !options.folder.trimmed().isEmpty()) {
-    const QString path = core::joinPath(options.folder, result.fileName);
+  const QString folder = options.folder.trimmed();
+  if (options.save && !folder.isEmpty()) {
+    const QString path = core::joinPath(folder, result.fileName);
     // The chosen folder may have gone since it was set (a removed disk, a
     // cleaned folder); making it again keeps the report.
-    QDir().mkpath(options.folder.trimmed());
+    QDir().mkpath(folder);
     try {
       writeReportFile(path, result.lines);
       result.savedPath = path;
     } catch (const core::CoreError& error) {
       result.saveError = error.message();
     }
-    if (!result.savedPath.isEmpty()) pruneReports(options.folder, now, options.removeDays);
+    if (!result.savedPath.isEmpty()) pruneReports(folder, now, options.removeDays);
   }
   return result;
 }

@@ -1,7 +1,9 @@
 #include "text/TextTable.h"
 
 #include <QFileInfo>
+#include <optional>
 
+#include "core/CoreError.h"
 #include "core/ProfileFile.h"
 
 namespace arkwell::text {
@@ -17,7 +19,13 @@ bool TextTable::LoadTexts(const QString& languageFile, int highest, const QStrin
   for (int n = 0; n <= highest; ++n) texts_ << placeholder(n);
   if (!QFileInfo(languageFile).isFile()) return false;
 
-  const core::ProfileFile file(languageFile);
+  std::optional<core::ProfileFile> opened;
+  try {
+    opened.emplace(languageFile);
+  } catch (const core::CoreError&) {
+    return false;  // unreadable: as if there were none, the placeholders stay
+  }
+  const core::ProfileFile& file = *opened;
   const QString helpFile = file.readString(CurrentLanguage, QStringLiteral("helpfile"));
   if (file.keyExists(CurrentLanguage, QStringLiteral("helpfile"))) {
     HelpFilePath = QFileInfo(defaultHelpFile).path() + QLatin1Char('/') + helpFile;
@@ -40,7 +48,11 @@ QString TextTable::helpTopic(int number) const {
 }
 
 QStringList languageNames(const QString& languageFile) {
-  return core::ProfileFile(languageFile).sectionNames();
+  try {
+    return core::ProfileFile(languageFile).sectionNames();
+  } catch (const core::CoreError&) {
+    return {};
+  }
 }
 
 }  // namespace arkwell::text

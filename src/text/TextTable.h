@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/Settings.h"
+
 namespace arkwell::text {
 
 class TextTable {
@@ -27,7 +29,7 @@ class TextTable {
   // Topic 1 to 23; empty when not given.
   QString helpTopic(int number) const;
 
-  QString CurrentLanguage = QStringLiteral("Nederlands");
+  QString CurrentLanguage = core::kDefaultLanguage;
   QStringList HelpTopics;  // topic n at index n - 1
   QString HelpFilePath;
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 
@@ -104,6 +105,18 @@ TEST(Paths, MoveOldFileKeepsReadOnlyAndReportsFailureBits) {
   EXPECT_EQ(readText(old), "again") << "an old file whose copy failed is kept";
   EXPECT_EQ(MoveOldFile(false, old, qpath(dir, "kept.txt")), 0);
   EXPECT_TRUE(test::fileExists(old.toStdString())) << "without the delete flag the old file stays";
+}
+
+TEST(Paths, AnOldFileThatCannotBeDeletedIsNotCopiedAgainAndAgain) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root may delete anywhere";
+  test::TempDir dir;
+  writeText(qpath(dir, "etc/arkwellbackup.ini"), "[Gui]\nTaal=English\n");
+  writeText(qpath(dir, "data/arkwellbackup.cfg"), "[Gui]\nTaal=Nederlands\n");
+  ASSERT_EQ(::chmod((dir / "etc").c_str(), 0555), 0);
+  EXPECT_EQ(MoveOldFile(true, qpath(dir, "etc/arkwellbackup.ini"), qpath(dir, "data/arkwellbackup.cfg")),
+            kMoveOldNotDeleted);
+  EXPECT_EQ(readText(qpath(dir, "data/arkwellbackup.cfg")), "[Gui]\nTaal=Nederlands\n");
+  ::chmod((dir / "etc").c_str(), 0755);
 }
 
 }  // namespace

@@ -196,6 +196,28 @@ TEST(SaveAllSettings, WritesEveryStoreInOrderAndLoadsBack) {
   EXPECT_EQ(loaded.ignoreList.entries(), data.ignoreList.entries());
 }
 
+TEST(SaveAllSettings, AFileThatCouldNotBeReadIsNeverWrittenOver) {
+  test::TempDir dir;
+  const PathRecord paths = makePathRecord("/opt/x/arkwellbackup", QString::fromStdString(dir.path()), "/nowhere");
+  test::makeFolder(paths.DataFolder.toStdString());
+  test::makeFolder(paths.NotesFile.toStdString());  // a folder where the notes should be: unreadable
+  test::writeText(paths.IgnoreListFile, "\\mine\\\n");
+  test::writeText(paths.SettingsFile, "[Gui]\nTaal=English\n");
+  ProgramData data;
+  const QStringList errors = loadProgramData(paths, data);
+  ASSERT_EQ(errors.size(), 1);
+  EXPECT_TRUE(errors[0].contains(paths.NotesFile));
+  EXPECT_EQ(data.unreadableFiles, QStringList{paths.NotesFile});
+  EXPECT_EQ(data.ignoreList.entries(), QStringList{"\\mine\\"}) << "the files after it are still read";
+  EXPECT_EQ(data.settings.language, "English");
+  EXPECT_TRUE(data.settingsFileExisted);
+
+  SaveAllSettings(paths, data, {});
+  EXPECT_TRUE(QFileInfo(paths.NotesFile).isDir());
+  EXPECT_FALSE(QFileInfo::exists(paths.AgentConfigFile)) << "no agent configuration made from defaults";
+  EXPECT_EQ(ProfileFile(paths.SettingsFile).readString("Gui", "Taal"), "English");
+}
+
 TEST(GridColumnWidths, StoredPerGridAndMissingAsMinusOne) {
   saveColumnWidths("TestGrid", {40, 120, 75});
   EXPECT_EQ(loadColumnWidths("TestGrid", 4), QList<int>({40, 120, 75, -1}));

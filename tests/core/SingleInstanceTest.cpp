@@ -18,6 +18,7 @@ TEST(SingleInstance, ASecondStartHandsOverItsArguments) {
   test::TempDir dir;
   const QString name = SingleInstance::serverName(test::qpath(dir, "data"));
   EXPECT_NE(name, SingleInstance::serverName(test::qpath(dir, "other")));
+  EXPECT_TRUE(QFileInfo(name).isAbsolute()) << "a path in the user's own folder, not a shared name";
   SingleInstance first(name);
   ASSERT_FALSE(first.handOverOrListen({"arkwellbackup"}));
   QSignalSpy spy(&first, &SingleInstance::activationRequested);
@@ -32,7 +33,7 @@ TEST(SingleInstance, AStaleSocketDoesNotBlockTheFirstStart) {
   test::TempDir dir;
   const QString name = SingleInstance::serverName(test::qpath(dir, "stale"));
   // What a crashed instance leaves: a socket file nobody listens on.
-  const QByteArray socketPath = (QDir::tempPath() + "/" + name).toLocal8Bit();
+  const QByteArray socketPath = name.toLocal8Bit();
   const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
   sockaddr_un address{};
   address.sun_family = AF_UNIX;

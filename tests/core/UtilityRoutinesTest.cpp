@@ -38,8 +38,8 @@ TEST(TextRoutines, ReplaceAllAndReplaceChar) {
   for (const Case& c : cases) {
     EXPECT_EQ(ReplaceAll(c.text, c.search, c.replacement), c.expected) << c.text.toStdString();
   }
-  // A pair that keeps making new matches ends instead of hanging.
-  EXPECT_LE(ReplaceAll("aab", "ab", "bbaa").size(), 16 * 3 + 4096 + 4);
+  // A pair that keeps making new matches ends (without the bound this call never returns).
+  EXPECT_TRUE(ReplaceAll("aab", "ab", "bbaa").startsWith("bb"));
   EXPECT_EQ(ReplaceChar("a|b|c", '|', QChar(0)), QString("a") + QChar(0) + "b" + QChar(0) + "c");
 }
 
@@ -71,7 +71,6 @@ TEST(FolderRoutines, FileExistsAnyTakesMasksAndSkipsFolders) {
   EXPECT_FALSE(FileExistsAny(qpath(dir, "r/*.txt")));
   EXPECT_FALSE(FileExistsAny(qpath(dir, "r/folder.rep")));
   EXPECT_FALSE(FileExistsAny(qpath(dir, "missing/*.*")));
-  WaitForDirectory(qpath(dir, "r"));  // exists: returns at once
 }
 
 TEST(UncPath, MapsSharesToTheirCifsMountPoints) {

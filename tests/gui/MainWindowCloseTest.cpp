@@ -1,8 +1,12 @@
 // Closing: the confirmation, the wait for a busy run, the last save.
+#include <QAction>
 #include <QFileInfo>
+#include <QMenu>
+#include <QSignalSpy>
 #include <QTimer>
 
 #include "core/ProfileFile.h"
+#include "gui/TrayIcon.h"
 #include "gui/WindowTestSupport.h"
 
 namespace arkwell::gui {
@@ -41,6 +45,16 @@ TEST_F(WindowTest, CloseWaitsForABusyRunThenSavesTheWaitingFiles) {
   EXPECT_TRUE(w.close());
   EXPECT_TRUE(finalBackupRan);
   EXPECT_FALSE(busyWhenItRan) << "the run ended before the last immediate backup";
+}
+
+TEST_F(WindowTest, ExitFromTheTrayEndsTheProgramEvenWhenHidden) {
+  MainWindow& w = start();
+  QSignalSpy closed(&w, &MainWindow::closed);
+  w.hide();
+  w.trayIcon()->menu()->findChild<QAction*>("trayExit")->trigger();
+  EXPECT_EQ(closed.count(), 1) << "the program ends on this signal, not on the last visible window";
+  EXPECT_FALSE(w.scheduleTimer().isActive());
+  EXPECT_TRUE(w.Closing);
 }
 
 TEST_F(WindowTest, AWindowNeverShownSavesNothingOnClose) {

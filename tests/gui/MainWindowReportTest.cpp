@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "core/Clock.h"
+#include "gui/PageControl.h"
 #include "gui/WindowTestSupport.h"
 #include "gui/pages/ReportsPage.h"
 
@@ -39,7 +40,7 @@ TEST_F(ReportWindowTest, EndReportShowsSavesAndPrunes) {
   EXPECT_TRUE(QFileInfo::exists(folder + "/" + name));
   EXPECT_FALSE(QFileInfo::exists(folder + "/A.rep"));
   EXPECT_TRUE(QFileInfo::exists(folder + "/ZZZ.rep"));
-  EXPECT_TRUE(w.pageControl() != nullptr && !w.report().isOpen());
+  EXPECT_FALSE(w.report().isOpen());
   EXPECT_TRUE(dialogs.calls.empty());
 }
 
@@ -67,6 +68,24 @@ TEST_F(ReportWindowTest, ShowingTheWindowLoadsTheNewestReport) {
   MainWindow& w = start();
   EXPECT_EQ(w.reportsPage()->shownName(), "BackupReport_2026_03_01__09_15.rep");
   EXPECT_EQ(w.reportsPage()->shownText(), "report BackupReport_2026_03_01__09_15.rep");
+}
+
+TEST_F(ReportWindowTest, AReportFolderTypedWithABlankStillGetsTheReport) {
+  MainWindow& w = start();
+  w.data().settings.reportsSave = true;
+  w.data().settings.reportsSaveDir = QString::fromStdString(dir / "reps") + "  ";
+  w.report().StartReport();
+  w.EndReport();
+  EXPECT_TRUE(dialogs.calls.empty()) << shownMessages().join('\n').toStdString();
+  EXPECT_EQ(QDir(QString::fromStdString(dir / "reps")).entryList(QDir::Files).size(), 1);
+}
+
+TEST_F(ReportWindowTest, EndingWithoutAnOpenReportKeepsThePage) {
+  MainWindow& w = start();
+  w.reportsPage()->showReport({"kept"}, "kept.rep");
+  w.EndReport();
+  EXPECT_EQ(w.reportsPage()->shownName(), "kept.rep");
+  EXPECT_TRUE(w.pageControl()->isEnabled()) << "the run lock is not left behind";
 }
 
 TEST_F(ReportWindowTest, AnotherReportIsPickedThroughTheFileDialog) {

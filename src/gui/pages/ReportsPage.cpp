@@ -56,7 +56,11 @@ bool ReportsPage::loadReportFile(const QString& path) {
     showReport(report::readReportFile(path), QFileInfo(path).fileName());
     return true;
   } catch (const core::CoreError& e) {
-    dialogs_.show(core::DialogIcon::Error, e.message());
+    if (message_) {
+      message_(core::DialogIcon::Error, e.message());
+    } else {
+      dialogs_.show(core::DialogIcon::Error, e.message());
+    }
     return false;
   }
 }

@@ -29,6 +29,11 @@ class ReportsPage : public Page {
   // "Ander bestand...": pick a report file and show it.
   void openOtherReport();
 
+  // Where reading errors go (by default the dialog service).
+  void setMessageHandler(std::function<void(core::DialogIcon, const QString&)> handler) {
+    message_ = std::move(handler);
+  }
+
   QString shownName() const;
   QString shownText() const;
   QPushButton* otherFileButton() const { return otherFile_; }
@@ -36,6 +41,7 @@ class ReportsPage : public Page {
  private:
   core::DialogService& dialogs_;
   std::function<QString()> reportFolder_;
+  std::function<void(core::DialogIcon, const QString&)> message_;
   QLabel* name_;
   QPlainTextEdit* viewer_;
   QPushButton* otherFile_;

@@ -58,7 +58,8 @@ bool FolderField::createFolder() {
   if (reporting_) return false;
   reporting_ = true;
   const QString message = failureMessage_.isEmpty() ? QStringLiteral("Could not create") : failureMessage_;
-  dialogs_.show(core::DialogIcon::Error, message + QStringLiteral(": ") + folder);
+  // The fixed text first, then the folder on a line of its own.
+  dialogs_.show(core::DialogIcon::Error, message + QLatin1Char('\n') + folder);
   reporting_ = false;
   return false;
 }

@@ -140,12 +140,6 @@ ReportSettingsPage::ReportSettingsPage(core::ProgramData& data, core::DialogServ
   load();
 }
 
-QLabel* ReportSettingsPage::makeLabel(const QString& caption, const QString& name, QWidget* parent) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(name);
-  return label;
-}
-
 QLineEdit* ReportSettingsPage::makeEdit(const QString& name, QString core::Settings::*setting) {
   auto* edit = new QLineEdit(mailGroup_);
   edit->setObjectName(name);

@@ -48,7 +48,6 @@ class ReportSettingsPage : public SettingsSubPage {
 
  private:
   void enableSaveControls();
-  QLabel* makeLabel(const QString& caption, const QString& name, QWidget* parent);
   QLineEdit* makeEdit(const QString& name, QString core::Settings::*setting);
 
   QGroupBox* reportsGroup_;

@@ -89,7 +89,7 @@ TEST(FolderField, LeavingTheEditCreatesTheFolderOrNamesItInTheError) {
       ASSERT_EQ(dialogs.calls.size(), 1u);
       EXPECT_EQ(dialogs.calls[0].kind, ScriptedDialogs::Kind::Show);
       EXPECT_EQ(dialogs.calls[0].icon, core::DialogIcon::Error);
-      EXPECT_EQ(dialogs.calls[0].text, "Could not create reports-directory: " + c.typed.trimmed());
+      EXPECT_EQ(dialogs.calls[0].text, "Could not create reports-directory\n" + c.typed.trimmed());
     } else {
       EXPECT_TRUE(dialogs.calls.empty());
     }

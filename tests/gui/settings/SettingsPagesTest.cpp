@@ -402,7 +402,7 @@ TEST(SettingsPages, ReportFolderIsCreatedWhenLeftAndNamedWhenThatFails) {
   QTest::keyClick(edit, Qt::Key_Return);
   ASSERT_EQ(dialogs.calls.size(), 1u);
   EXPECT_EQ(dialogs.calls[0].icon, core::DialogIcon::Error);
-  EXPECT_EQ(dialogs.calls[0].text, "Could not create reports-directory: " + bad);
+  EXPECT_EQ(dialogs.calls[0].text, "Could not create reports-directory\n" + bad);
 }
 
 TEST(SettingsPages, DefaultTargetIsCreatedWhenLeftWithItsOwnMessage) {
@@ -416,7 +416,7 @@ TEST(SettingsPages, DefaultTargetIsCreatedWhenLeftWithItsOwnMessage) {
   QTest::keyClick(edit, Qt::Key_Return);
   ASSERT_EQ(dialogs.calls.size(), 1u);
   EXPECT_EQ(dialogs.calls[0].text,
-            "Could not create default backupdir: " + QString::fromStdString(dir / "file/target"));
+            "Could not create default backupdir\n" + QString::fromStdString(dir / "file/target"));
 }
 
 TEST(SettingsPages, InternetChoiceShowsTheProxyFieldsAndTheServerAndMailGroups) {
