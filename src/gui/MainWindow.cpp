@@ -16,6 +16,7 @@
 #include "core/JobTableLayouts.h"
 #include "gui/DetailsPanel.h"
 #include "gui/DiskJobsController.h"
+#include "gui/DiskRestoreController.h"
 #include "gui/HelpDialog.h"
 #include "gui/PageControl.h"
 #include "gui/SelectFilesDialog.h"
@@ -38,7 +39,8 @@ MainWindow::MainWindow(core::DialogService& dialogs, QStringList arguments, QWid
       dialogs_(dialogs),
       arguments_(std::move(arguments)),
       diskRun_(*this, data_, backupFile_, runControl_),
-      runner_(*this, diskRun_) {
+      runner_(*this, diskRun_),
+      restoreRun_(*this, data_, backupFile_, runControl_, diskRun_) {
   runner_.closeWindow = [this] { close(); };
   setObjectName(QStringLiteral("mainWindow"));
   setWindowTitle(QStringLiteral("Arkwell Backup"));
@@ -49,6 +51,10 @@ MainWindow::MainWindow(core::DialogService& dialogs, QStringList arguments, QWid
   createSteps();
   selectFiles_ = new SelectFilesDialog(this);
   help_ = new HelpDialog(this);
+  connect(selectFiles_, &SelectFilesDialog::helpRequested, this, [this] { openHelp(false); });
+  diskRestore_ = new DiskRestoreController(*diskRestorePage_, *selectFiles_, data_, *this, restoreRun_, this);
+  diskRestore_->message = [this](core::DialogIcon icon, const QString& text) { showMessage(icon, text); };
+  connect(this, &MainWindow::diskArchivesUpdated, diskRestore_, &DiskRestoreController::refreshArchives);
 }
 
 MainWindow::~MainWindow() = default;

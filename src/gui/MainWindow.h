@@ -16,6 +16,7 @@
 #include "core/ProgramData.h"
 #include "core/RunHost.h"
 #include "disk/DiskBackupRun.h"
+#include "disk/DiskRestoreRun.h"
 #include "report/RunReport.h"
 #include "schedule/BatchRunner.h"
 #include "text/TextTable.h"
@@ -28,6 +29,7 @@ namespace arkwell::gui {
 
 class DetailsPanel;
 class DiskJobsController;
+class DiskRestoreController;
 class HelpDialog;
 class SelectFilesDialog;
 class DiskRestorePage;
@@ -123,6 +125,8 @@ class MainWindow : public QMainWindow, public core::RunHost {
   disk::DiskBackupRun& diskRun() { return diskRun_; }
   schedule::BatchRunner& batchRunner() { return runner_; }
   DiskJobsController* diskJobs() const { return diskJobs_; }
+  DiskRestoreController* diskRestore() const { return diskRestore_; }
+  disk::DiskRestoreRun& restoreRun() { return restoreRun_; }
 
   // Hooks for the later subsystems (null: nothing to do yet).
   std::function<bool()> ftpConnected;                      // the FTP client is connected
@@ -230,7 +234,9 @@ class MainWindow : public QMainWindow, public core::RunHost {
   disk::RunControl runControl_;
   disk::DiskBackupRun diskRun_;
   schedule::BatchRunner runner_;
+  disk::DiskRestoreRun restoreRun_;
   DiskJobsController* diskJobs_ = nullptr;
+  DiskRestoreController* diskRestore_ = nullptr;
   bool detailsVisible_ = false;
 
   PageControl* pages_ = nullptr;

@@ -4,6 +4,8 @@
 
 #include "core/SystemInfo.h"
 #include "gui/DetailsPanel.h"
+#include "gui/DiskJobsController.h"
+#include "gui/DiskRestoreController.h"
 #include "gui/MainWindow.h"
 #include "gui/PageControl.h"
 #include "gui/SplashDialog.h"
@@ -36,6 +38,8 @@ bool MainWindow::allowPageChange(int from, int /*to*/) {
 void MainWindow::pageChanged(int /*from*/, int to) {
   if (to >= 0 && to <= kSettingsPage && kPageTopics[to] != 0) setHelpTopic(kPageTopics[to]);
   progress_->setVisible(to >= kDiskBackupPage && to <= kFtpRestorePage);
+  if (to == kDiskBackupPage && diskJobs_) diskJobs_->SetButtons();
+  if (to == kDiskRestorePage && diskRestore_) diskRestore_->pageShown();
 }
 
 bool MainWindow::allowSubPageChange(int /*from*/, int /*to*/) {
