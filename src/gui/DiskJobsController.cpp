@@ -17,6 +17,7 @@ DiskJobsController::DiskJobsController(JobTablePage& page, core::ProgramData& da
     : QObject(parent), page_(page), data_(data), texts_(texts), dialogs_(dialogs), startRun_(std::move(startRun)) {
   TableModel* model = page_.model();
   model->setActiveRowStyle(true);
+  model->setCenteredColumns({col::Mask});
   page_.grid()->setItemDelegateForColumn(col::Source, new FolderCellDelegate(
                                                           dialogs_, [this] { return texts_[18]; }, this));
   page_.grid()->setItemDelegateForColumn(col::Destination, new FolderCellDelegate(

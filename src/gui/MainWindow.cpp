@@ -29,6 +29,7 @@
 #include "gui/pages/NotesPage.h"
 #include "gui/pages/ReportsPage.h"
 #include "gui/pages/SettingsPage.h"
+#include "gui/settings/DiskSettingsPage.h"
 
 namespace arkwell::gui {
 
@@ -94,6 +95,8 @@ void MainWindow::buildPages() {
   settingsPage_->setGuard([this](int from, int to) { return allowSubPageChange(from, to); });
   connect(settingsPage_, &SettingsPage::subPageChanged, this, &MainWindow::subPageChanged);
   connect(settingsPage_, &SettingsPage::changed, this, [this] { setSettingsChanged(true); });
+  connect(settingsPage_->diskPage(), &DiskSettingsPage::testRunBeforeRequested, this, [this] { testCommand(true); });
+  connect(settingsPage_->diskPage(), &DiskSettingsPage::testRunAfterRequested, this, [this] { testCommand(false); });
   for (TableModel* model : {ftpPage_->model(), immediatePage_->watchedModel()}) {
     connect(model, &TableModel::edited, this, [this] { setSettingsChanged(true); });
   }

@@ -119,6 +119,8 @@ class MainWindow : public QMainWindow, public core::RunHost {
   void runCommandLineBatch();
   // The Abort button.
   void abortRuns();
+  // The test buttons of the commands before and after a full backup.
+  void testCommand(bool before);
 
   archive::TBackupFile& backupFile() { return backupFile_; }
   disk::RunControl& runControl() { return runControl_; }

@@ -6,11 +6,15 @@
 #include <QPushButton>
 
 #include "core/Clock.h"
+#include "core/CoreError.h"
+#include "core/RunAndWait.h"
 #include "gui/DetailsPanel.h"
 #include "gui/MainWindow.h"
 #include "gui/PageControl.h"
 #include "gui/TrayIcon.h"
 #include "gui/pages/JobTablePage.h"
+#include "gui/pages/SettingsPage.h"
+#include "gui/settings/DiskSettingsPage.h"
 #include "gui/pages/ReportsPage.h"
 #include "report/ReportFinisher.h"
 
@@ -100,6 +104,26 @@ void MainWindow::startDiskBackup(bool full) {
 void MainWindow::runCommandLineBatch() {
   runner_.Timer1Timer(requests, AutoRun, Closing);
   diskPage_->model()->reload();
+}
+
+void MainWindow::testCommand(bool before) {
+  DiskSettingsPage* page = settingsPage_->diskPage();
+  QLabel* running = before ? page->runBeforeRunningLabel() : page->runAfterRunningLabel();
+  const QString command = (before ? data_.settings.runBefore : data_.settings.runAfter).trimmed();
+  running->show();
+  if (before) QApplication::setOverrideCursor(Qt::WaitCursor);
+  int exitCode = -1;
+  QString reason;
+  try {
+    // Shown normally when testing the command before, hidden for the one after.
+    exitCode = core::RunAndWait(command, core::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss")),
+                                before ? 1 : 0);
+  } catch (const core::CoreError& e) {
+    reason = QLatin1Char('\n') + e.message();
+  }
+  if (before) QApplication::restoreOverrideCursor();
+  showMessage(core::DialogIcon::Information, QStringLiteral("Exitcode = %1").arg(exitCode) + reason);
+  running->hide();
 }
 
 void MainWindow::abortRuns() {

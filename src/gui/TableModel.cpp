@@ -50,6 +50,7 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
     return {};
   }
   if (role == Qt::DisplayRole || role == Qt::EditRole || role == Qt::ToolTipRole) return text;
+  if (role == Qt::TextAlignmentRole && centered_.contains(index.column())) return int(Qt::AlignCenter);
   return {};
 }
 

@@ -20,6 +20,8 @@ class TableModel : public QAbstractTableModel {
   void reload();
   // Rows whose column 0 is "N" in grey italics, the others in blue.
   void setActiveRowStyle(bool on) { activeRowStyle_ = on; }
+  // Text columns shown centred (check columns always are).
+  void setCenteredColumns(QList<int> columns) { centered_ = std::move(columns); }
   // Column titles in the current language (row 0 of the table).
   void setTitles(const QStringList& titles);
   core::Table& table() { return table_; }
@@ -38,6 +40,7 @@ class TableModel : public QAbstractTableModel {
   core::Table& table_;
   QList<ColumnKind> columns_;
   bool activeRowStyle_ = false;
+  QList<int> centered_;
 };
 
 }  // namespace arkwell::gui

@@ -1,5 +1,6 @@
 // The disk pages at work in the window: the job commands, a run from the
 // buttons, a restore from the restore page, and a command-line run.
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -117,6 +118,20 @@ TEST_F(DiskPages, RestoreFromTheRestorePage) {
   EXPECT_TRUE(w.reportsPage()->shownText().contains(w.texts()[106] + " 1"));
   EXPECT_FALSE(w.busy.diskRestore);
   EXPECT_TRUE(w.pageControl()->isEnabled());
+}
+
+TEST_F(DiskPages, TheCommandTestButtonsShowTheExitCode) {
+  MainWindow& w = start();
+  test::writeFile(dir / "cmd/before.sh", "#!/bin/sh\nexit 4\n");
+  QFile::setPermissions(path("cmd/before.sh"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  w.data().settings.runBefore = path("cmd/before.sh");
+  w.data().settings.runAfter = path("gone/after.sh");
+  w.testCommand(true);
+  w.testCommand(false);
+  ASSERT_EQ(shownMessages().size(), 2);
+  EXPECT_EQ(shownMessages()[0], "Exitcode = 4");
+  EXPECT_TRUE(shownMessages()[1].startsWith("Exitcode = -1\n")) << "with the reason naming the folder";
+  EXPECT_TRUE(shownMessages()[1].contains(path("gone")));
 }
 
 TEST_F(DiskPages, ACommandLineRunBacksUpClosesAndPowersOff) {
