@@ -9,5 +9,7 @@ namespace arkwell::core {
 QDateTime currentDateTime();
 // Fixes the clock at `moment`; an invalid moment returns to the real clock.
 void setFixedDateTime(const QDateTime& moment);
+// The time since `start` as "hh:mm:ss", for the run details.
+QString elapsedSince(const QDateTime& start);
 
 }  // namespace arkwell::core

@@ -47,11 +47,7 @@ void DiskBackupRun::addLine(const QString& line) {
 }
 
 QString DiskBackupRun::elapsed() const {
-  const qint64 seconds = std::max<qint64>(0, start_.secsTo(core::currentDateTime()));
-  return QStringLiteral("%1:%2:%3")
-      .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
-      .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-      .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+  return core::elapsedSince(start_);
 }
 
 void DiskBackupRun::runWithReport(bool full) {

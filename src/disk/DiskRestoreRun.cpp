@@ -191,11 +191,7 @@ bool DiskRestoreRun::restore(const QString& archivePath, const QString& titleFie
   addLine(text(110));
   host_.EndReport();
   host_.setAbortEnabled(false);
-  const qint64 seconds = std::max<qint64>(0, start.secsTo(core::currentDateTime()));
-  host_.setDetail(DetailField::Time, QStringLiteral("%1:%2:%3")
-                                         .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
-                                         .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-                                         .arg(seconds % 60, 2, 10, QLatin1Char('0')));
+  host_.setDetail(DetailField::Time, core::elapsedSince(start));
   selection_.clear();
   end();
   return ok || finishedEarly_;

@@ -10,26 +10,16 @@
 #include "core/Clock.h"
 #include "core/JobTableLayouts.h"
 #include "disk/DiskBackupRun.h"
-#include "disk/ScriptedHost.h"
-#include "support/TempDir.h"
+#include "disk/RunFixture.h"
 
 namespace arkwell::disk {
 namespace {
 
 namespace col = core::disk_column;
 
-QString q(const std::string& s) {
-  return QString::fromStdString(s);
-}
-
-class DiskRun : public ::testing::Test {
+class DiskRun : public test::RunFixture {
  protected:
-  test::TempDir dir;
-  test::ScriptedHost host;
-  core::ProgramData data;
-  archive::TBackupFile engine;
-  RunControl control;
-  DiskBackupRun run{host, data, engine, control};
+  DiskBackupRun& run = backupRun;
 
   void SetUp() override {
     engine.WorkerThreads = 1;
@@ -37,10 +27,7 @@ class DiskRun : public ::testing::Test {
     data.ignoreList = core::IgnoreList(QStringList{});
     at(2026, 3, 5, 10, 30);
   }
-  void TearDown() override { core::setFixedDateTime({}); }
-
   void at(int y, int m, int d, int h, int min) { core::setFixedDateTime(QDateTime(QDate(y, m, d), QTime(h, min))); }
-  QString text(int n) const { return host.textTable.text(n); }
   int addJob(const char* name, const std::string& source, const std::string& destination, const char* mask = "*.*",
              const char* active = "Y") {
     data.diskJobs.appendRow({active, name, q(source), mask, "Y", q(destination), "-"});

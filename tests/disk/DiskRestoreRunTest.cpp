@@ -7,26 +7,15 @@
 
 #include "archive/BackupFile.h"
 #include "disk/DiskRestoreRun.h"
-#include "disk/ScriptedHost.h"
+#include "disk/RunFixture.h"
 #include "platform/FileAttributes.h"
-#include "support/TempDir.h"
 
 namespace arkwell::disk {
 namespace {
 
-QString q(const std::string& s) {
-  return QString::fromStdString(s);
-}
-
-class DiskRestore : public ::testing::Test {
+class DiskRestore : public test::RunFixture {
  protected:
-  test::TempDir dir;
-  test::ScriptedHost host;
-  core::ProgramData data;
-  archive::TBackupFile engine;
-  RunControl control;
-  DiskBackupRun backupRun{host, data, engine, control};
-  DiskRestoreRun run{host, data, engine, control, backupRun};
+  DiskRestoreRun& run = restoreRun;
   QString archivePath;
   ArchiveListing listing;
 
@@ -65,7 +54,6 @@ class DiskRestore : public ::testing::Test {
     for (int i = 0; i < 10; ++i) count += test::readFile(file(i)).rfind("original", 0) == 0;
     return count;
   }
-  QString text(int n) const { return host.textTable.text(n); }
 };
 
 TEST_F(DiskRestore, SelectionStatesRestoreExactlyTheCheckedFiles) {
@@ -152,15 +140,9 @@ TEST_F(DiskRestore, ATesterFileOfTheUsersSurvivesTheReplaceTest) {
   EXPECT_EQ(test::readFile(file(1)), "original 1");
 }
 
-class DiskRestoreVolumes : public ::testing::Test {
+class DiskRestoreVolumes : public test::RunFixture {
  protected:
-  test::TempDir dir;
-  test::ScriptedHost host;
-  core::ProgramData data;
-  archive::TBackupFile engine;
-  RunControl control;
-  DiskBackupRun backupRun{host, data, engine, control};
-  DiskRestoreRun run{host, data, engine, control, backupRun};
+  DiskRestoreRun& run = restoreRun;
 };
 
 TEST_F(DiskRestoreVolumes, AMissingVolumeIsAskedForOrStopsTheRestore) {
