@@ -15,6 +15,9 @@ bool isDriveName(std::string_view name) {
 
 std::string storedNameToSlashes(std::string_view storedName) {
   std::string name(storedName);
+  // A Linux name may hold backslashes in its file names; only names made on
+  // Windows use them as separators.
+  if (!name.empty() && name[0] == '/') return name;
   for (char& c : name) {
     if (c == '\\') c = '/';
   }

@@ -3,7 +3,7 @@
 // every restore selection, so that both always agree.
 //
 // Stored names are absolute Linux paths ("/home/ann/a.txt") or names made on
-// Windows ("E:\x\a.txt", "\\server\share\a.txt"); backslashes count as "/".
+// Windows ("E:\x\a.txt", "\\server\share\a.txt"), whose backslashes count as "/".
 #include <string>
 #include <string_view>
 
@@ -15,7 +15,8 @@ struct RestoreTarget {
   bool allowed() const { return refusal.empty(); }
 };
 
-// Backslashes turned into "/".
+// Backslashes turned into "/" in names made on Windows; a Linux name
+// (beginning with "/") keeps them, as they are part of its file names.
 std::string storedNameToSlashes(std::string_view storedName);
 
 // The stored name without its root ("/", "E:\" or the two leading

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QLocale>
 
-#include "archive/ArchiveFormat.h"
 #include "core/Clock.h"
 #include "core/CoreError.h"
 #include "core/FolderRoutines.h"
@@ -51,7 +50,9 @@ QString DiskBackupRun::elapsed() const {
 }
 
 void DiskBackupRun::runWithReport(bool full) {
-  if (host_.runBusy(core::RunKind::ImmediateRun)) return;
+  for (core::RunKind kind : {core::RunKind::ImmediateRun, core::RunKind::DiskRun, core::RunKind::DiskRestore}) {
+    if (host_.runBusy(kind)) return;
+  }
   host_.SaveAllSettings();
   host_.report().StartReport();
   addRunHeading(full);
@@ -73,6 +74,8 @@ void DiskBackupRun::resetFileDetails() {
 }
 
 void DiskBackupRun::StartDiskBackup() {
+  // Never inside another disk run or a restore (a timer firing while events are pumped).
+  if (host_.runBusy(core::RunKind::DiskRun) || host_.runBusy(core::RunKind::DiskRestore)) return;
   archive::TBackupFile::ExcludeList.clear();
   for (const QString& fragment : data_.ignoreList.pathFragments()) {
     archive::TBackupFile::ExcludeList.push_back(fragment.toStdString());
@@ -170,10 +173,10 @@ void DiskBackupRun::StartDiskBackup() {
         }
         step();
         if (control_.RunFlag) jobs.setCell(row, col::Last, stamp);
-        sizeTotalKb += engine_.TotalBytes() / 1024;
-        addLine(text(80) + QLatin1Char(' ') + QString::number(engine_.FilesDone()) + QStringLiteral(",  ca. ") +
-                kilobytes(engine_.TotalBytes()) + QStringLiteral(" kB"));
-        fileTotal += engine_.FilesDone();
+        sizeTotalKb += jobBytes_ / 1024;
+        addLine(text(80) + QLatin1Char(' ') + QString::number(jobFiles_) + QStringLiteral(",  ca. ") +
+                kilobytes(jobBytes_) + QStringLiteral(" kB"));
+        fileTotal += jobFiles_;
         host_.setDetail(DetailField::Status, text(277));
         const int deleted = control_.RunFlag ? DeleteOldBackups(destination, core::currentDateTime().date(),
                                                                 data_.settings.diskMaxDays, data_.settings.diskMinKeep)
@@ -226,6 +229,7 @@ bool DiskBackupRun::MaakBackup(const QString& source, const QString& archivePath
   const QString masks = mask.trimmed().isEmpty() ? QStringLiteral("*.*") : mask.trimmed();
   const QString line = core::joinPath(source, masks) + (subFolders ? QStringLiteral(" /s") : QString());
   resetFileDetails();
+  jobFiles_ = jobBytes_ = 0;
   const QString folder = QFileInfo(archivePath).absolutePath();
   if (!QDir().mkpath(folder)) {
     const QString message = text(66) + QStringLiteral(": ") + folder;
@@ -235,13 +239,20 @@ bool DiskBackupRun::MaakBackup(const QString& source, const QString& archivePath
     host_.setAbortEnabled(false);
     return false;
   }
+  // A run earlier in the same minute left an archive of this name: keep it
+  // aside until the new one is complete.
+  const QString earlier = archivePath + QStringLiteral(".earlier");
+  const bool keptEarlier = QFile::exists(archivePath) && !QFile::exists(earlier) && QFile::rename(archivePath, earlier);
   bool ok = false;
   try {
     ok = engine_.Backup({line.toStdString()}, archivePath.toStdString());
   } catch (const archive::ArchiveError& e) {
     addLine(QString::fromStdString(e.what()));
   }
-  if (engine_.FilesDone() == 0) {
+  jobFiles_ = engine_.FilesDone();
+  jobBytes_ = engine_.TotalBytes();
+  const bool nothingStored = jobFiles_ == 0;
+  if (nothingStored) {
     deleteArchive(archivePath);
     addLine(text(259));
   }
@@ -249,18 +260,20 @@ bool DiskBackupRun::MaakBackup(const QString& source, const QString& archivePath
     addLine(text(67));
     deleteArchive(archivePath);
   }
+  if (keptEarlier) {
+    if (ok && !nothingStored) {
+      QFile::remove(earlier);
+    } else {
+      QFile::rename(earlier, archivePath);
+    }
+  }
   return ok;
 }
 
 void DiskBackupRun::deleteArchive(const QString& archivePath) {
+  // Only the first volume: later volumes share their names with the other
+  // kind of archive of the same minute (.KBU and .KBI), so they may not be ours.
   QFile::remove(archivePath);
-  // The volumes a failed archive wrote are no use without their first one.
-  const std::string first = archivePath.toStdString();
-  for (int volume = 2; volume <= archive::format::kMaxVolumes; ++volume) {
-    const QString next = QString::fromStdString(archive::format::volumeFileName(first, volume));
-    if (!QFile::exists(next)) break;
-    QFile::remove(next);
-  }
 }
 
 void DiskBackupRun::abort() {

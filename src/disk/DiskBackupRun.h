@@ -30,8 +30,9 @@ class DiskBackupRun {
   void addRunHeading(bool full);
   // The run itself. The engine's BackupMode must be set before.
   void StartDiskBackup();
-  // One job into one archive; false when the archive failed (then no part
-  // of it is left behind).
+  // One job into one archive; false when the archive failed (then its first
+  // volume is removed). An archive of the same name from earlier in the same
+  // minute is kept until the new one is complete, and put back if it fails.
   bool MaakBackup(const QString& source, const QString& archivePath, bool subFolders, const QString& mask);
   // The Abort button.
   void abort();
@@ -61,6 +62,9 @@ class DiskBackupRun {
   QDateTime start_;
   int fileNumber_ = 0;
   QString lastListed_;
+  // What the last job stored (0 when its archive was never started).
+  int64_t jobFiles_ = 0;
+  int64_t jobBytes_ = 0;
 };
 
 // Configures the engine for a kind of work ("DB", "DR", "FTP", "FTPR", "IB",

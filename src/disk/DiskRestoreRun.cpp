@@ -71,6 +71,14 @@ QString DiskRestoreRun::targetPath(const QString& storedPath, const RestoreChoic
 }
 
 void DiskRestoreRun::begin() {
+  attachHandlers();
+  finishedEarly_ = false;
+  control_.RunFlag = true;
+  host_.lockRun();
+  host_.setRunBusy(core::RunKind::DiskRestore, true);
+}
+
+void DiskRestoreRun::attachHandlers() {
   StelBackupFileIn(engine_, QStringLiteral("DR"));
   engine_.OnProgress = [this](archive::TBackupFile&, const std::string& f, int p, bool& goOn) {
     backupRun_.BackupFile1Progress(f, p, goOn);
@@ -81,10 +89,6 @@ void DiskRestoreRun::begin() {
     BackupFile1RestoreFile(f, doRestore);
   };
   engine_.OnFileRestored = [this](archive::TBackupFile&, std::string& f, int) { BackupFile1FileRestored(f); };
-  finishedEarly_ = false;
-  control_.RunFlag = true;
-  host_.lockRun();
-  host_.setRunBusy(core::RunKind::DiskRestore, true);
 }
 
 std::optional<ArchiveListing> DiskRestoreRun::readListing(const QString& archivePath) {
@@ -154,9 +158,12 @@ bool DiskRestoreRun::restore(const QString& archivePath, const QString& titleFie
   }
   constexpr archive::TRestoreMode kModes[] = {archive::rmAll,   archive::rmExisting,    archive::rmExistingNewer,
                                               archive::rmNewer, archive::rmNoOverwrite, archive::rmAll};
-  engine_.RestoreMode = kModes[std::clamp(choice.method, 0, kAskEachFile)];
   askEachFile_ = choice.method == kAskEachFile;
   const QString folder = choice.originalPath ? QString() : choice.folder;
+  // Set again right before the restore: nothing that ran meanwhile may have
+  // left the engine set up for other work.
+  attachHandlers();
+  engine_.RestoreMode = kModes[std::clamp(choice.method, 0, kAskEachFile)];
   engine_.RestoreFullPath = choice.keepStructure;
   host_.setStatusPane(0, QStringLiteral("Restoring... "));
   host_.setDetail(DetailField::CurrentBackup, QFileInfo(archivePath).fileName());
@@ -271,13 +278,17 @@ void DiskRestoreRun::BackupFile1FileRestored(const std::string& filename) {
 }
 
 void DiskRestoreRun::BackupFile1NeedDisk(uint16_t diskId, bool& goOn) {
-  // The next volume is missing: ask for it, so a restore never waits on it
-  // for ever; from the command line there is no one to ask.
+  const QString volume = QString::fromStdString(archive::format::volumeFileName(archivePath_.toStdString(), diskId));
+  if (QFileInfo(volume).isFile()) {
+    goOn = true;  // beside the first one: no question
+    return;
+  }
+  // Missing: ask for it, so a restore never waits on it for ever; from the
+  // command line there is no one to ask.
   if (host_.commandLineMode()) {
     goOn = false;
     return;
   }
-  const QString volume = QString::fromStdString(archive::format::volumeFileName(archivePath_.toStdString(), diskId));
   goOn = host_.dialogs().ask(core::DialogIcon::Question,
                              QStringLiteral("Please insert disk %1 and click OK to continue").arg(diskId) +
                                  QStringLiteral("\n") + volume,

@@ -46,6 +46,8 @@ class DiskRestoreRun {
 
   // Locks the window for the restore and configures the engine.
   void begin();
+  // Abort was pressed since begin().
+  bool aborted() const { return !control_.RunFlag; }
   // The archive's title and file list; nullopt when it cannot be opened
   // (the error has been shown and reported).
   std::optional<ArchiveListing> readListing(const QString& archivePath);
@@ -74,6 +76,7 @@ class DiskRestoreRun {
   void addLine(const QString& line);
   bool selectionTake(const QString& target);  // removes it when listed
   void end();
+  void attachHandlers();
 
   core::RunHost& host_;
   core::ProgramData& data_;

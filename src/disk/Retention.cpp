@@ -46,7 +46,9 @@ QStringList oldBackupsToDelete(const QStringList& fileNames, const QDate& today,
 
   QStringList doomed;
   for (const QString& name : fileNames) {
-    if (codeLessOrEqual(name, *limit)) doomed.append(name);
+    // A dot-file sorts before every archive name on Linux and is never one
+    // of ours (".directory", ".stignore"): it stays.
+    if (codeLessOrEqual(name, *limit) && !name.startsWith(QLatin1Char('.'))) doomed.append(name);
   }
   std::sort(doomed.begin(), doomed.end(), codeLess);
   return doomed;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include "core/JobTableLayouts.h"
 #include "core/PathJoin.h"
@@ -23,9 +24,9 @@ DiskRestoreController::DiskRestoreController(DiskRestorePage& page, SelectFilesD
                                              core::RunHost& host, disk::DiskRestoreRun& run, QObject* parent)
     : QObject(parent), page_(page), dialog_(dialog), data_(data), host_(host), run_(run) {
   showDialog = [](SelectFilesDialog& d) { return d.exec() == QDialog::Accepted; };
-  connect(page_.jobList(), &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { jobChosen(page_.jobList()->row(item)); });
-  connect(page_.archiveList(), &QListWidget::itemClicked, this, &DiskRestoreController::archiveChosen);
+  // The current row, so the keyboard chooses as well as the mouse.
+  connect(page_.jobList(), &QListWidget::currentRowChanged, this, &DiskRestoreController::jobChosen);
+  connect(page_.archiveList(), &QListWidget::currentRowChanged, this, [this] { archiveChosen(); });
   connect(page_.otherFileButton(), &QPushButton::clicked, this, &DiskRestoreController::otherFile);
   connect(page_.startButton(), &QPushButton::clicked, this, &DiskRestoreController::start);
   page_.startButton()->setEnabled(false);
@@ -40,6 +41,8 @@ void DiskRestoreController::say(core::DialogIcon icon, const QString& text) {
 }
 
 void DiskRestoreController::pageShown() {
+  const QSignalBlocker blockJobs(page_.jobList());
+  const QSignalBlocker blockArchives(page_.archiveList());
   page_.startButton()->setEnabled(false);
   page_.jobList()->clear();
   page_.archiveList()->clear();
@@ -61,20 +64,28 @@ void DiskRestoreController::jobChosen(int index) {
     say(core::DialogIcon::Information, QStringLiteral("Insert disk 1\n\r") + data_.diskJobs.cell(jobRow_, col::Last) +
                                            QStringLiteral("\n\rin drive."));
   }
-  refreshArchives();
+  showArchives(false);
   page_.fileNameValue()->setText(QString());
   page_.titleValue()->setText(QString());
   QApplication::restoreOverrideCursor();
 }
 
 void DiskRestoreController::refreshArchives() {
+  // After a run: quietly, and only for the page the user sees.
+  if (page_.isVisible()) showArchives(true);
+}
+
+void DiskRestoreController::showArchives(bool quiet) {
+  const QSignalBlocker block(page_.archiveList());
   page_.archiveList()->clear();
   if (jobRow_ < 1 || jobRow_ >= data_.diskJobs.rowCount()) return;
   const QString destination = data_.diskJobs.cell(jobRow_, col::Destination);
   if (!QFileInfo(destination).isDir()) {
     page_.archiveList()->setVisible(false);
-    say(core::DialogIcon::Warning,
-        QStringLiteral("Disk not available or directory does not exist:\n\r") + core::joinPath(destination, QString()));
+    if (!quiet) {
+      say(core::DialogIcon::Warning, QStringLiteral("Disk not available or directory does not exist:\n\r") +
+                                         core::joinPath(destination, QString()));
+    }
     return;
   }
   QStringList names;
@@ -129,6 +140,12 @@ void DiskRestoreController::start() {
     }
   }
   dialog_.checkAll(true);
+  // Abort while the list was read: nothing to choose from.
+  if (run_.aborted()) {
+    page_.startButton()->setEnabled(true);
+    run_.cancel();
+    return;
+  }
   if (listing->storedPaths.isEmpty()) {
     say(core::DialogIcon::Information, host_.texts().text(91));
     page_.startButton()->setEnabled(true);

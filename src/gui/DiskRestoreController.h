@@ -36,6 +36,7 @@ class DiskRestoreController : public QObject {
 
  private:
   void say(core::DialogIcon icon, const QString& text);
+  void showArchives(bool quiet);
 
   DiskRestorePage& page_;
   SelectFilesDialog& dialog_;

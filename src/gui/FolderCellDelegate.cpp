@@ -1,9 +1,9 @@
 #include "gui/FolderCellDelegate.h"
 
+#include <QAction>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLineEdit>
-#include <QToolButton>
+#include <QStyle>
 
 #include "core/FolderRoutines.h"
 #include "core/UncPath.h"
@@ -25,32 +25,25 @@ std::optional<QString> FolderCellDelegate::pickFolder(const QString& cellText) c
 }
 
 QWidget* FolderCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const {
-  auto* editor = new QWidget(parent);
-  editor->setAutoFillBackground(true);
-  auto* edit = new QLineEdit(editor);
+  // The line edit is the editor itself, so leaving it commits what was typed.
+  auto* edit = new QLineEdit(parent);
   edit->setObjectName(QStringLiteral("folderCellEdit"));
   edit->setFrame(false);
-  auto* browse = new QToolButton(editor);
+  QAction* browse = edit->addAction(edit->style()->standardIcon(QStyle::SP_DirOpenIcon), QLineEdit::TrailingPosition);
   browse->setObjectName(QStringLiteral("folderCellBrowse"));
-  browse->setText(QStringLiteral("..."));
-  auto* layout = new QHBoxLayout(editor);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->addWidget(edit, 1);
-  layout->addWidget(browse);
-  editor->setFocusProxy(edit);
-  connect(browse, &QToolButton::clicked, editor, [this, edit] {
+  browse->setToolTip(QStringLiteral("..."));
+  connect(browse, &QAction::triggered, edit, [this, edit] {
     if (const auto chosen = pickFolder(edit->text())) edit->setText(*chosen);
   });
-  return editor;
+  return edit;
 }
 
 void FolderCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
-  if (auto* edit = editor->findChild<QLineEdit*>()) edit->setText(index.data(Qt::EditRole).toString());
+  if (auto* edit = qobject_cast<QLineEdit*>(editor)) edit->setText(index.data(Qt::EditRole).toString());
 }
 
 void FolderCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const {
-  if (auto* edit = editor->findChild<QLineEdit*>()) model->setData(index, edit->text(), Qt::EditRole);
+  if (auto* edit = qobject_cast<QLineEdit*>(editor)) model->setData(index, edit->text(), Qt::EditRole);
 }
 
 }  // namespace arkwell::gui

@@ -192,6 +192,9 @@ void MainWindow::buildTimers() {
   connect(&scheduleTimer_, &QTimer::timeout, this, &MainWindow::scheduleTick);
   connect(&immediateTimer_, &QTimer::timeout, this, &MainWindow::immediateTick);
   connect(&agentStatusTimer_, &QTimer::timeout, this, &MainWindow::agentStatusTick);
+  closeWaitTimer_.setInterval(kCloseWaitMs);
+  closeWaitTimer_.setSingleShot(true);
+  connect(&closeWaitTimer_, &QTimer::timeout, this, &MainWindow::abortRuns);
 }
 
 }  // namespace arkwell::gui

@@ -3,7 +3,6 @@
 // toolbar, the tray icon, the timers and the current run report; creates,
 // shows and closes in a fixed order, guards page changes, and is the run
 // host the runs report to. The runs themselves live in their subsystems.
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QStringList>
 #include <QTimer>
@@ -264,6 +263,9 @@ class MainWindow : public QMainWindow, public core::RunHost {
   SelectFilesDialog* selectFiles_ = nullptr;
   HelpDialog* help_ = nullptr;
   bool closeAllowed_ = false;
+  bool closeConfirmed_ = false;  // the changed-settings question was answered OK
+  bool closePending_ = false;    // closing as soon as the busy run ends
+  QTimer closeWaitTimer_;
   bool startupFailed_ = false;  // a folder could not be made: agent polling stays off
   bool textsLoaded_ = false;
 };

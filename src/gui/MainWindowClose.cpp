@@ -1,9 +1,8 @@
-// Closing: the close query (confirmation, waiting for a busy run, the last
+// Closing: the close query (confirmation, the wait for a busy run, the last
 // immediate backup), the close handler (settings saved), the tray.
 #include <QApplication>
 #include <QCloseEvent>
 #include <QSystemTrayIcon>
-#include <QThread>
 #include <QTimer>
 #include <cstdio>
 
@@ -12,15 +11,9 @@
 
 namespace arkwell::gui {
 
-namespace {
-
-constexpr int kWaitStepMs = 10;
-
-}  // namespace
-
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (!closeAllowed_ && !closeQuery()) {
-    Closing = startupFailed_;
+    if (!closePending_) Closing = startupFailed_;
     event->ignore();
     return;
   }
@@ -30,20 +23,25 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::closeQuery() {
-  if (SettingsChanged && dialogs_.ask(core::DialogIcon::Question,
-                                      QStringLiteral("Instellingen gewijzigd. Service is nog NIET herstart. Doorgaan?"),
-                                      core::kButtonOk | core::kButtonCancel) != core::kButtonOk) {
+  if (!closeConfirmed_) {
+    if (SettingsChanged &&
+        dialogs_.ask(core::DialogIcon::Question,
+                     QStringLiteral("Instellingen gewijzigd. Service is nog NIET herstart. Doorgaan?"),
+                     core::kButtonOk | core::kButtonCancel) != core::kButtonOk) {
+      return false;
+    }
+    closeConfirmed_ = true;
+  }
+  if (!AgentInstalled && busy.any()) {
+    // A run is pumping events right now, so waiting here would hold it up:
+    // the close comes back when the run has ended, and a run still going
+    // after the wait is stopped at its next block.
+    closePending_ = true;
+    if (!closeWaitTimer_.isActive()) closeWaitTimer_.start();
     return false;
   }
-  if (!AgentInstalled) {
-    QElapsedTimer waited;
-    waited.start();
-    while (busy.any() && waited.elapsed() < kCloseWaitMs) {
-      QCoreApplication::processEvents();
-      QThread::msleep(kWaitStepMs);
-    }
-    if (finalImmediateBackup) finalImmediateBackup();
-  }
+  closeWaitTimer_.stop();
+  if (!AgentInstalled && finalImmediateBackup) finalImmediateBackup();
   return true;
 }
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 
 #include "core/Clock.h"
 #include "core/CoreError.h"
@@ -13,9 +14,9 @@
 #include "gui/PageControl.h"
 #include "gui/TrayIcon.h"
 #include "gui/pages/JobTablePage.h"
+#include "gui/pages/ReportsPage.h"
 #include "gui/pages/SettingsPage.h"
 #include "gui/settings/DiskSettingsPage.h"
-#include "gui/pages/ReportsPage.h"
 #include "report/ReportFinisher.h"
 
 namespace arkwell::gui {
@@ -78,6 +79,8 @@ bool& busyFlag(MainWindow::BusyFlags& busy, core::RunKind kind) {
 
 void MainWindow::setRunBusy(core::RunKind kind, bool isBusy) {
   busyFlag(busy, kind) = isBusy;
+  // A close that waited for this run goes on once the run has returned.
+  if (closePending_ && !busy.any()) QTimer::singleShot(0, this, [this] { close(); });
 }
 
 bool MainWindow::runBusy(core::RunKind kind) const {
@@ -102,6 +105,11 @@ void MainWindow::startDiskBackup(bool full) {
 }
 
 void MainWindow::runCommandLineBatch() {
+  // Not in the middle of another run: try again when the timer comes round.
+  if (busy.any()) {
+    commandLineRunTimer_.start();
+    return;
+  }
   runner_.Timer1Timer(requests, AutoRun, Closing);
   diskPage_->model()->reload();
 }
@@ -116,8 +124,8 @@ void MainWindow::testCommand(bool before) {
   QString reason;
   try {
     // Shown normally when testing the command before, hidden for the one after.
-    exitCode = core::RunAndWait(command, core::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss")),
-                                before ? 1 : 0);
+    exitCode =
+        core::RunAndWait(command, core::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss")), before ? 1 : 0);
   } catch (const core::CoreError& e) {
     reason = QLatin1Char('\n') + e.message();
   }

@@ -34,9 +34,12 @@ bool isSeparator(QChar c) {
   return c == QLatin1Char('\\') || c == QLatin1Char('/');
 }
 
+// A Linux name (beginning with "/") is cut at "/" only: its backslashes
+// belong to file names.
 qsizetype nextSeparator(const QString& path, qsizetype from) {
+  const bool linuxName = path.startsWith(QLatin1Char('/'));
   for (qsizetype i = from; i < path.size(); ++i) {
-    if (isSeparator(path[i])) return i;
+    if (linuxName ? path[i] == QLatin1Char('/') : isSeparator(path[i])) return i;
   }
   return -1;
 }

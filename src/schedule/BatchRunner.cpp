@@ -27,7 +27,11 @@ void BatchRunner::Timer1Timer(const core::RunRequests& requests, bool autoRun, b
   pause(kPauseMs);
   if (autoRun || requests.ShutdownAfterRun) {
     closing = true;
-    if (requests.ShutdownAfterRun) core::ShutdownWindows(core::kPowerOff);
+    if (requests.ShutdownAfterRun) {
+      // Saved before the power goes: the jobs' last-run stamps are in memory only.
+      host_.SaveAllSettings();
+      core::ShutdownWindows(core::kPowerOff);
+    }
     if (closeWindow) closeWindow();
   }
 }

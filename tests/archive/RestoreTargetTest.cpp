@@ -22,6 +22,9 @@ TEST(RestoreTarget, OneRulePlacesEveryKindOfStoredName) {
       {"\\\\server\\share\\a.txt", "/r", true, "/r/server/share/a.txt"},
       {"\\\\server\\share\\a.txt", "/r", false, "/r/a.txt"},
       {"/x/./y//a.txt", "/r", true, "/r/x/y/a.txt"},
+      {"/srv/odd\\name.txt", "/r", false, "/r/odd\\name.txt"},  // a Linux file name may hold a backslash
+      {"/srv/odd\\name.txt", "/r", true, "/r/srv/odd\\name.txt"},
+      {"/srv/odd\\name.txt", "", false, "/srv/odd\\name.txt"},
       {"/", "", false, nullptr},
       {"/x/../etc/passwd", "", false, nullptr},
       {"/x/../etc/passwd", "/r", false, nullptr},

@@ -96,8 +96,8 @@ TEST_F(DiskRun, IncrementalStoresOnlyChangesThenNothing) {
 }
 
 TEST_F(DiskRun, DuplicateDestinationsRefuseTheRun) {
-  addJob("One", source("one", {"a"}), "/tmp/x/Backup");
-  addJob("Two", source("two", {"b"}), "/tmp/x/backup ");
+  addJob("One", source("one", {"a"}), dir / "Backup");
+  addJob("Two", source("two", {"b"}), dir / "backup ");
   run.runWithReport(true);
   ASSERT_EQ(host.dialogService.calls.size(), 1u);
   EXPECT_TRUE(host.dialogService.calls[0].text.startsWith(text(73)));
@@ -194,6 +194,37 @@ TEST_F(DiskRun, RetentionThinsTheDestination) {
   EXPECT_TRUE(report().contains(text(81) + " 2")) << report().join('\n').toStdString();
   EXPECT_EQ(QDir(q(dir / "dest")).entryList(QDir::Files),
             QStringList({"20250102-1100.KBI", "20250103-1000.KBU", "20260305-1030.KBU"}));
+}
+
+TEST_F(DiskRun, ASecondRunInTheSameMinuteNeverCostsTheFirstArchive) {
+  addJob("Docs", source("docs", {"a.txt"}), dir / "dest");
+  run.runWithReport(true);
+  const std::string archive = dir / "dest/20260305-1030.KBU";
+  const std::string first = test::readFile(archive);
+  int pumps = 0;
+  host.onPump = [&] {
+    if (++pumps == 2) run.abort();
+  };
+  run.runWithReport(true);  // the same minute, aborted
+  ASSERT_TRUE(test::fileExists(archive));
+  EXPECT_EQ(test::readFile(archive), first) << "the earlier archive is back";
+  EXPECT_FALSE(test::fileExists(archive + ".earlier"));
+
+  host.onPump = nullptr;
+  test::writeFile(dir / "docs/b.txt", "new");
+  run.runWithReport(true);  // the same minute, complete: it replaces the earlier one
+  EXPECT_NE(test::readFile(archive), first);
+  EXPECT_FALSE(test::fileExists(archive + ".earlier"));
+}
+
+TEST_F(DiskRun, ADestinationThatCannotBeMadeCountsNothingForItsJob) {
+  addJob("One", source("one", {"a", "b", "c"}), dir / "dest1");
+  test::writeFile(dir / "blocker", "a file");
+  addJob("Two", source("two", {"d"}), dir / "blocker/dest");
+  run.runWithReport(true);
+  EXPECT_EQ(report().count(text(80) + " 3,  ca. 0 kB"), 1);
+  EXPECT_TRUE(report().contains(text(80) + " 0,  ca. 0 kB")) << "not the job before's counts";
+  EXPECT_EQ(host.details[core::DetailField::TotalFiles], "3");
 }
 
 TEST_F(DiskRun, FileDetailsListEveryStoredFile) {

@@ -177,13 +177,34 @@ TEST_F(DiskRestoreVolumes, AMissingVolumeIsAskedForOrStopsTheRestore) {
   EXPECT_TRUE(host.lastReport().join('\n').contains("vol.002")) << "the failure names the missing volume";
 }
 
-TEST_F(DiskRestoreVolumes, AFileThatIsNoArchiveGivesNoListing) {
+TEST_F(DiskRestoreVolumes, AllVolumesPresentRestoreWithoutAQuestion) {
+  std::string big;
+  for (int i = 0; i < 40000; ++i) big += std::to_string(i * 7919 % 100003) + ",";
+  test::writeFile(dir / "src/big.txt", big);
+  archive::TBackupFile writer;
+  writer.SaveFileID = true;
+  writer.BackupTitle = "Vol";
+  writer.MaxSize = 40000;
+  ASSERT_TRUE(writer.Backup({dir / "src/*.*"}, dir / "vol.KBU"));
+  ASSERT_TRUE(QFileInfo::exists(q(dir / "vol.003")));
+  std::remove((dir / "src/big.txt").c_str());
+  RestoreChoice choice;
+  choice.files = {{q(dir / "src/big.txt"), true}};
+  choice.total = choice.chosen = 1;
+  host.commandLine = true;
+  run.begin();
+  EXPECT_TRUE(run.restore(q(dir / "vol.KBU"), "Vol", choice));
+  EXPECT_TRUE(host.dialogService.calls.empty());
+  EXPECT_EQ(test::readFile(dir / "src/big.txt"), big);
+}
+
+TEST_F(DiskRestoreVolumes, AFileThatIsNoArchiveIsReportedAndGivesNoList) {
   test::writeFile(dir / "not-an-archive.KBU", "hello, this is text");
   run.begin();
   const auto listing = run.readListing(q(dir / "not-an-archive.KBU"));
   EXPECT_TRUE(!listing || listing->storedPaths.isEmpty());
-  const auto missing = run.readListing(q(dir / "missing.KBU"));
-  EXPECT_TRUE(!missing || missing->storedPaths.isEmpty());
+  ASSERT_FALSE(host.dialogService.calls.empty()) << "the engine's error is shown";
+  EXPECT_TRUE(host.dialogService.calls[0].text.startsWith(text(118)));
   run.cancel();
   EXPECT_EQ(host.locks, host.releases);
 }

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "core/Clock.h"
@@ -132,6 +133,45 @@ TEST_F(DiskPages, TheCommandTestButtonsShowTheExitCode) {
   EXPECT_EQ(shownMessages()[0], "Exitcode = 4");
   EXPECT_TRUE(shownMessages()[1].startsWith("Exitcode = -1\n")) << "with the reason naming the folder";
   EXPECT_TRUE(shownMessages()[1].contains(path("gone")));
+}
+
+TEST_F(DiskPages, TheCommandLineBatchWaitsForARunningRestore) {
+  writeJob();
+  MainWindow& w = start({"DF"});
+  w.batchRunner().pause = [](int) {};
+  w.commandLineRunTimer().stop();
+  w.setRunBusy(core::RunKind::DiskRestore, true);
+  w.runCommandLineBatch();
+  EXPECT_FALSE(QFileInfo::exists(path("dest/20260305-1030.KBU"))) << "no run inside another";
+  EXPECT_TRUE(w.commandLineRunTimer().isActive()) << "it comes round again";
+  w.setRunBusy(core::RunKind::DiskRestore, false);
+  w.commandLineRunTimer().stop();
+  w.runCommandLineBatch();
+  EXPECT_TRUE(QFileInfo::exists(path("dest/20260305-1030.KBU")));
+}
+
+TEST_F(DiskPages, AbortWhileTheListIsReadRestoresNothing) {
+  writeJob();
+  MainWindow& w = start();
+  w.diskBackupPage()->fullButton()->click();
+  test::writeFile(dir / "src/a.txt", "changed");
+  ASSERT_TRUE(w.pageControl()->setCurrentPage(MainWindow::kDiskRestorePage));
+  w.diskRestorePage()->jobList()->setCurrentRow(0);
+  w.diskRestorePage()->archiveList()->setCurrentRow(0);
+  ASSERT_TRUE(w.diskRestorePage()->startButton()->isEnabled()) << "chosen with the keyboard as well";
+  bool shown = false;
+  w.diskRestore()->showDialog = [&](SelectFilesDialog&) {
+    shown = true;
+    return true;
+  };
+  // Abort comes in while the list is read (events are pumped there).
+  QTimer::singleShot(0, &w, [&] { w.abortRuns(); });
+  w.diskRestorePage()->startButton()->click();
+  EXPECT_FALSE(shown) << "nothing to choose from after Abort";
+  EXPECT_EQ(test::readFile(dir / "src/a.txt"), "changed");
+  EXPECT_TRUE(w.pageControl()->isEnabled());
+  EXPECT_FALSE(w.busy.diskRestore);
+  EXPECT_TRUE(w.diskRestorePage()->startButton()->isEnabled());
 }
 
 TEST_F(DiskPages, ACommandLineRunBacksUpClosesAndPowersOff) {

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "core/ProfileFile.h"
+#include "core/RunHost.h"
 #include "gui/TrayIcon.h"
 #include "gui/WindowTestSupport.h"
 
@@ -40,11 +41,28 @@ TEST_F(WindowTest, CloseWaitsForABusyRunThenSavesTheWaitingFiles) {
     finalBackupRan = true;
     busyWhenItRan = w.busy.any();
   };
-  w.busy.ftpRun = true;
-  QTimer::singleShot(50, &w, [&] { w.busy.ftpRun = false; });
-  EXPECT_TRUE(w.close());
+  QSignalSpy closed(&w, &MainWindow::closed);
+  w.setRunBusy(core::RunKind::FtpRun, true);
+  EXPECT_FALSE(w.close()) << "the run goes on; the close waits for it";
+  EXPECT_TRUE(w.isVisible());
+  EXPECT_FALSE(finalBackupRan);
+  QTimer::singleShot(50, &w, [&] { w.setRunBusy(core::RunKind::FtpRun, false); });
+  ASSERT_TRUE(closed.wait(5000));
   EXPECT_TRUE(finalBackupRan);
   EXPECT_FALSE(busyWhenItRan) << "the run ended before the last immediate backup";
+}
+
+TEST_F(WindowTest, ARunStillGoingAfterTheWaitIsStopped) {
+  MainWindow& w = start();
+  w.setRunBusy(core::RunKind::DiskRun, true);
+  w.runControl().RunFlag = true;
+  EXPECT_FALSE(w.close());
+  // The wait of 30 seconds is cut short here: its end stops the run.
+  w.abortRuns();
+  EXPECT_FALSE(w.runControl().RunFlag);
+  QSignalSpy closed(&w, &MainWindow::closed);
+  w.setRunBusy(core::RunKind::DiskRun, false);
+  ASSERT_TRUE(closed.wait(5000));
 }
 
 TEST_F(WindowTest, ExitFromTheTrayEndsTheProgramEvenWhenHidden) {

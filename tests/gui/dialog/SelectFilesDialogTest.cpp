@@ -83,7 +83,7 @@ TEST(SelectFilesDialogTree, OneNodePerComponentInEveryNameForm) {
       {"folders shared, letter case counts",
        {"E:\\Data\\a.txt", "E:\\Data\\Sub\\b.txt", "E:\\data\\c.txt", "/srv/x", "/home/y"},
        "E:{Data{a.txt,Sub{b.txt}},data{c.txt}} /{srv{x},home{y}}"},
-      {"a backslash inside a Linux name separates too", {"/srv/odd\\name.txt"}, "/{srv{odd{name.txt}}}"},
+      {"a backslash inside a Linux name is part of the file name", {"/srv/odd\\name.txt"}, "/{srv{odd\\name.txt}}"},
       {"trailing separator: a folder without files", {"E:\\Empty\\"}, "E:{Empty{}}"},
       {"a rootless name continues the first equal node anywhere",
        {"E:\\Data\\a.txt", "Data\\b.txt"},
