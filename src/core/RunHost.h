@@ -46,10 +46,12 @@ class RunHost {
   // Status bar panes, counted from 0.
   virtual void setStatusPane(int pane, const QString& text) = 0;
 
-  // Questions and messages. In command-line mode runs skip them as their
-  // rules say; the host does not filter.
+  // Questions. In command-line mode runs skip them as their rules say.
   virtual DialogService& dialogs() = 0;
   virtual bool commandLineMode() const = 0;
+  // A message for the user: a message box, but none in command-line mode,
+  // where no one would answer it.
+  virtual void showMessage(DialogIcon icon, const QString& text) = 0;
 
   // Lets pending events run (repaints, Abort, timers) during long work.
   virtual void pumpMessages() = 0;

@@ -104,7 +104,7 @@ void DiskBackupRun::StartDiskBackup() {
     for (const auto& [d, f] : duplicates) {
       const QString message = text(73) + kLineBreak + text(74) + kLineBreak + jobs.cell(d, col::Destination) +
                               kLineBreak + jobs.cell(f, col::Destination);
-      if (!host_.commandLineMode()) host_.dialogs().show(core::DialogIcon::Warning, message);
+      host_.showMessage(core::DialogIcon::Warning, message);
       // Also in the report: a refused command-line run must not look like an empty success.
       addLine(QString(message).replace(kLineBreak, QStringLiteral(" ")));
     }
@@ -149,10 +149,8 @@ void DiskBackupRun::StartDiskBackup() {
       } else {
         if (isFloppyDestination(destination)) {
           engine_.MaxSize = kFloppyVolumeSize;
-          if (!host_.commandLineMode()) {
-            host_.dialogs().show(core::DialogIcon::Information,
-                                 QStringLiteral("Insert empty formatted floppy (001) in drive"));
-          }
+          host_.showMessage(core::DialogIcon::Information,
+                            QStringLiteral("Insert empty formatted floppy (001) in drive"));
         } else {
           engine_.MaxSize = kDiskVolumeSize;
         }
@@ -233,7 +231,7 @@ bool DiskBackupRun::MaakBackup(const QString& source, const QString& archivePath
   const QString folder = QFileInfo(archivePath).absolutePath();
   if (!QDir().mkpath(folder)) {
     const QString message = text(66) + QStringLiteral(": ") + folder;
-    if (!host_.commandLineMode()) host_.dialogs().show(core::DialogIcon::Error, message);
+    host_.showMessage(core::DialogIcon::Error, message);
     addLine(message);
     control_.RunFlag = false;
     host_.setAbortEnabled(false);
@@ -336,7 +334,7 @@ void DiskBackupRun::BackupFile1Error(int error, const std::string& errorText) {
   const std::string& detailed = engine_.ErrorMessage();
   const QString line = text(118) + QLatin1Char(' ') + QString::number(error) + QStringLiteral(": ") +
                        QString::fromStdString(detailed.empty() ? errorText : detailed);
-  if (!host_.commandLineMode()) host_.dialogs().show(core::DialogIcon::Error, line);
+  host_.showMessage(core::DialogIcon::Error, line);
   addLine(line);
 }
 

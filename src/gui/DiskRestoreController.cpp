@@ -32,14 +32,6 @@ DiskRestoreController::DiskRestoreController(DiskRestorePage& page, SelectFilesD
   page_.startButton()->setEnabled(false);
 }
 
-void DiskRestoreController::say(core::DialogIcon icon, const QString& text) {
-  if (message) {
-    message(icon, text);
-  } else {
-    host_.dialogs().show(icon, text);
-  }
-}
-
 void DiskRestoreController::pageShown() {
   const QSignalBlocker blockJobs(page_.jobList());
   const QSignalBlocker blockArchives(page_.archiveList());
@@ -61,8 +53,9 @@ void DiskRestoreController::jobChosen(int index) {
   jobRow_ = index + 1;
   const QString destination = data_.diskJobs.cell(jobRow_, col::Destination);
   if (disk::isFloppyDestination(destination)) {
-    say(core::DialogIcon::Information, QStringLiteral("Insert disk 1\n\r") + data_.diskJobs.cell(jobRow_, col::Last) +
-                                           QStringLiteral("\n\rin drive."));
+    host_.showMessage(core::DialogIcon::Information, QStringLiteral("Insert disk 1\n\r") +
+                                                         data_.diskJobs.cell(jobRow_, col::Last) +
+                                                         QStringLiteral("\n\rin drive."));
   }
   showArchives(false);
   page_.fileNameValue()->setText(QString());
@@ -83,8 +76,9 @@ void DiskRestoreController::showArchives(bool quiet) {
   if (!QFileInfo(destination).isDir()) {
     page_.archiveList()->setVisible(false);
     if (!quiet) {
-      say(core::DialogIcon::Warning, QStringLiteral("Disk not available or directory does not exist:\n\r") +
-                                         core::joinPath(destination, QString()));
+      host_.showMessage(core::DialogIcon::Warning,
+                        QStringLiteral("Disk not available or directory does not exist:\n\r") +
+                            core::joinPath(destination, QString()));
     }
     return;
   }
@@ -147,7 +141,7 @@ void DiskRestoreController::start() {
     return;
   }
   if (listing->storedPaths.isEmpty()) {
-    say(core::DialogIcon::Information, host_.texts().text(91));
+    host_.showMessage(core::DialogIcon::Information, host_.texts().text(91));
     page_.startButton()->setEnabled(true);
     run_.cancel();
     return;

@@ -23,8 +23,6 @@ class DiskRestoreController : public QObject {
 
   // Shows the selection dialog modally; true on OK. Tests answer it instead.
   std::function<bool(SelectFilesDialog&)> showDialog;
-  // Where messages go (the window's rule: none in command-line mode).
-  std::function<void(core::DialogIcon, const QString&)> message;
 
   void pageShown();
   void jobChosen(int index);
@@ -35,7 +33,6 @@ class DiskRestoreController : public QObject {
   void refreshArchives();
 
  private:
-  void say(core::DialogIcon icon, const QString& text);
   void showArchives(bool quiet);
 
   DiskRestorePage& page_;

@@ -54,7 +54,6 @@ MainWindow::MainWindow(core::DialogService& dialogs, QStringList arguments, QWid
   help_ = new HelpDialog(this);
   connect(selectFiles_, &SelectFilesDialog::helpRequested, this, [this] { openHelp(false); });
   diskRestore_ = new DiskRestoreController(*diskRestorePage_, *selectFiles_, data_, *this, restoreRun_, this);
-  diskRestore_->message = [this](core::DialogIcon icon, const QString& text) { showMessage(icon, text); };
   connect(this, &MainWindow::diskArchivesUpdated, diskRestore_, &DiskRestoreController::refreshArchives);
 }
 

@@ -140,6 +140,7 @@ class MainWindow : public QMainWindow, public core::RunHost {
   void setStatusPane(int pane, const QString& text) override;
   core::DialogService& dialogs() override { return dialogs_; }
   bool commandLineMode() const override { return CommandLineMode; }
+  void showMessage(core::DialogIcon icon, const QString& text) override;
   void pumpMessages() override;
   void lockRun() override;
   void releaseRun() override;
@@ -224,7 +225,6 @@ class MainWindow : public QMainWindow, public core::RunHost {
   // Close (MainWindowClose.cpp)
   bool closeQuery();
   void closeHandler();
-  void showMessage(core::DialogIcon icon, const QString& text);
 
   core::DialogService& dialogs_;
   QStringList arguments_;

@@ -39,6 +39,9 @@ class ScriptedHost : public core::RunHost {
   void setStatusPane(int pane, const QString& text) override { statusPanes[pane] = text; }
   core::DialogService& dialogs() override { return dialogService; }
   bool commandLineMode() const override { return commandLine; }
+  void showMessage(core::DialogIcon icon, const QString& text) override {
+    if (!commandLine) dialogService.show(icon, text);
+  }
   void pumpMessages() override {
     if (onPump) onPump();
   }
