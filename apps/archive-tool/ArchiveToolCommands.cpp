@@ -93,8 +93,7 @@ int ArchiveToolCommands::create(const ArchiveToolOptions& options) {
       pathsOk = false;
     } else if (S_ISDIR(st.st_mode)) {
       // The engine makes the folder absolute and resolves ".." in it.
-      const std::string folder = platform::withoutTrailingSlash(path);
-      std::string line = (folder == "/" ? std::string() : folder) + "/" + options.mask;
+      const std::string line = platform::joinPath(path, options.mask);
       selectionLines.push_back(options.recursive ? line + " /s" : line);
     } else if (S_ISREG(st.st_mode)) {
       selectionLines.push_back(path);

@@ -57,7 +57,7 @@ int SourceReader::defaultWorkers() {
 }
 
 SourceReader::SourceReader(const std::vector<std::string>& files, int zlibLevel, int workers)
-    : files_(files), level_(zlibLevel), parallel_(workers > 1) {
+    : files_(files), parallel_(workers > 1) {
   local_ = std::make_unique<BlockCompressor>(zlibLevel);
   const size_t slotCount = parallel_ ? kSlotsPerWorker * static_cast<size_t>(workers) : 1;
   for (size_t i = 0; i < slotCount; ++i) {

@@ -88,7 +88,6 @@ class SourceReader {
   void workerLoop(int level);
 
   const std::vector<std::string>& files_;
-  int level_;
   bool parallel_;
   std::deque<FileAhead> ahead_;
   size_t nextToOpen_ = 0;

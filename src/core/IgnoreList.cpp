@@ -23,6 +23,12 @@ QStringList IgnoreList::defaultEntries() {
 void IgnoreList::setEntries(const QStringList& entries) {
   entries_.clear();
   for (const QString& entry : entries) insert(entry);
+  updateFragments();
+}
+
+void IgnoreList::updateFragments() {
+  fragments_.clear();
+  for (const QString& entry : entries_) fragments_ << entry.toUpper().replace(QLatin1Char('\\'), QLatin1Char('/'));
 }
 
 int IgnoreList::insert(const QString& text) {
@@ -32,18 +38,21 @@ int IgnoreList::insert(const QString& text) {
   if (at != entries_.end() && at->compare(entry, Qt::CaseInsensitive) == 0) return -1;
   const auto index = at - entries_.begin();
   entries_.insert(index, entry);
+  updateFragments();
   return static_cast<int>(index);
 }
 
 QString IgnoreList::removeAt(int index) {
   if (index < 0 || index >= entries_.size()) return {};
-  return entries_.takeAt(index);
+  QString removed = entries_.takeAt(index);
+  updateFragments();
+  return removed;
 }
 
 bool IgnoreList::load(const QString& path) {
   const auto lines = readTextLines(path);
   if (!lines) {
-    entries_ = defaultEntries();
+    setEntries(defaultEntries());
     return false;
   }
   setEntries(*lines);
@@ -54,15 +63,9 @@ void IgnoreList::save(const QString& path) const {
   writeTextLines(path, entries_);
 }
 
-QStringList IgnoreList::pathFragments() const {
-  QStringList fragments;
-  for (const QString& entry : entries_) fragments << entry.toUpper().replace(QLatin1Char('\\'), QLatin1Char('/'));
-  return fragments;
-}
-
 bool IsIgnored(const IgnoreList& list, const QString& path) {
   const QString upperPath = path.toUpper();
-  const QStringList fragments = list.pathFragments();
+  const QStringList& fragments = list.pathFragments();
   return std::any_of(fragments.begin(), fragments.end(),
                      [&](const QString& fragment) { return upperPath.contains(fragment); });
 }

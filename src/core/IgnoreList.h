@@ -12,13 +12,13 @@ class IgnoreList {
   // The entries a missing ignore-list file gives.
   static QStringList defaultEntries();
 
-  IgnoreList() : entries_(defaultEntries()) {}
+  IgnoreList() { setEntries(defaultEntries()); }
   explicit IgnoreList(const QStringList& entries) { setEntries(entries); }
 
   const QStringList& entries() const { return entries_; }
   // The entries as fragments of Linux paths (backslashes as "/"), upper-cased:
   // what a path is searched for, here and in the archive's exclusion list.
-  QStringList pathFragments() const;
+  const QStringList& pathFragments() const { return fragments_; }
   // Sorts, trims, drops blank entries (a blank entry would match every path)
   // and duplicates.
   void setEntries(const QStringList& entries);
@@ -36,7 +36,10 @@ class IgnoreList {
   void save(const QString& path) const;
 
  private:
+  void updateFragments();
+
   QStringList entries_;
+  QStringList fragments_;  // entries_ as pathFragments() gives them
 };
 
 // True when some entry, upper-cased, occurs in the upper-cased path.

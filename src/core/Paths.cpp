@@ -1,6 +1,5 @@
 #include "core/Paths.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>

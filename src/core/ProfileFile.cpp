@@ -133,8 +133,7 @@ void ProfileFile::writeString(const QString& section, const QString& key, const 
     added.name = section;
     added.hasHeader = true;
     const Section& last = sections_.back();
-    const bool fileHasLines = sections_.size() > 1 || !last.lines.empty();
-    if (fileHasLines && !last.lines.empty() && !last.lines.back().text.trimmed().isEmpty()) {
+    if (!last.lines.empty() && !last.lines.back().text.trimmed().isEmpty()) {
       sections_.back().lines.push_back(Line{QString(), {}, false});  // a blank line between sections
     }
     added.lines.push_back(Line{QLatin1Char('[') + section + QLatin1Char(']'), {}, false});

@@ -12,6 +12,10 @@ namespace {
 const QString kMail = QStringLiteral("Mail");
 const QString kService = QStringLiteral("Service");
 
+QString recipientKey(int line) {
+  return line == 0 ? QStringLiteral("To") : QStringLiteral("To_%1").arg(line);
+}
+
 QString serverSection(int slot) {
   return QStringLiteral("FTP-%1").arg(slot + 1);
 }
@@ -46,8 +50,10 @@ void writeServer(ProfileFile& ini, int slot, const FtpServerSettings& server) {
 
 }  // namespace
 
-QString recipientKey(int line) {
-  return line == 0 ? QStringLiteral("To") : QStringLiteral("To_%1").arg(line);
+void writeRecipients(ProfileFile& ini, const QString& section, const QStringList& recipients) {
+  for (int line = 0; line < std::max<qsizetype>(1, recipients.size()); ++line) {
+    ini.writeString(section, recipientKey(line), recipients.value(line));
+  }
 }
 
 bool loadSettings(const QString& path, Settings& s, const QString& reportsFolder) {
@@ -150,9 +156,7 @@ void saveSettings(const QString& path, const Settings& s) {
   flag("Mail", "Verzenden", s.mailSend);
   str("Mail", "SMTP", s.mailSmtp);
   str("Mail", "From", s.mailFrom);
-  for (int line = 0; line < std::max<qsizetype>(1, s.recipients.size()); ++line) {
-    ini.writeString(kMail, recipientKey(line), s.recipients.value(line));
-  }
+  writeRecipients(ini, kMail, s.recipients);
   str("Mail", "Subject", s.mailSubject);
 
   flag("Reports", "create", s.reportsCreate);

@@ -90,8 +90,10 @@ bool loadSettings(const QString& path, Settings& settings, const QString& report
 // CoreError "Unable to write to <file>" on failure.
 void saveSettings(const QString& path, const Settings& settings);
 
-// Key of recipient line `line` (0 = "To", then "To_1", "To_2", ...).
-QString recipientKey(int line);
+class ProfileFile;
+// Writes the recipient lines as "To", "To_1", "To_2", ... into `section`
+// ("To" even when there is none).
+void writeRecipients(ProfileFile& ini, const QString& section, const QStringList& recipients);
 
 // The request to install the agent at the next start ("Service" "Install"),
 // read and written on its own, outside the full save.

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <functional>
+#include <vector>
 
 #include "core/CoreError.h"
 #include "core/PasswordScrambler.h"
@@ -67,39 +68,55 @@ void writeListKeys(ProfileFile& ini, const QString& section, const QString& coun
   for (int i = 0; i < values.size(); ++i) ini.writeString(section, QString::number(first + i), values[i]);
 }
 
+// Each table's file, layout and place in the data, in the order of saving
+// (the schedule last: the agent configuration follows it). One list serves
+// loading (Data = ProgramData) and saving (Data = const ProgramData).
+template <typename Data>
+auto storedTables(const PathRecord& paths, Data& data) {
+  struct StoredTable {
+    const QString& path;
+    const TableLayout& layout;
+    decltype((data.diskJobs)) table;
+    int oldColumnCount;  // the layout before file masks, upgraded on loading; -1 none
+  };
+  return std::vector<StoredTable>{{paths.DiskTableFile, diskTableLayout(), data.diskJobs, kDiskColumnsWithoutMask},
+                                  {paths.FtpTableFile, ftpTableLayout(), data.ftpJobs, kFtpColumnsWithoutMask},
+                                  {paths.ImmediateTableFile, immediateTableLayout(), data.immediateJobs, -1},
+                                  {paths.ImmediateFilesFile, waitingFilesTableLayout(), data.waitingFiles, -1},
+                                  {paths.ScheduleFile, scheduleTableLayout(), data.schedule, -1}};
+}
+
+template <typename Stored>
+void load(const Stored& t) {
+  loadTable(t.path, t.layout, t.table, t.oldColumnCount);
+}
+
 }  // namespace
 
 void LoadJobTables(const PathRecord& paths, ProgramData& data) {
-  loadTable(paths.DiskTableFile, diskTableLayout(), data.diskJobs, kDiskColumnsWithoutMask);
-  loadTable(paths.FtpTableFile, ftpTableLayout(), data.ftpJobs, kFtpColumnsWithoutMask);
+  const auto tables = storedTables(paths, data);
+  load(tables[0]);  // disk jobs
+  load(tables[1]);  // FTP jobs
 }
 
 QStringList loadProgramData(const PathRecord& paths, ProgramData& data) {
   QStringList errors;
   data.unreadableFiles.clear();
-  auto load = [&](const QString& path, const std::function<void()>& read) {
+  auto read = [&](const QString& path, const std::function<void()>& reader) {
     try {
-      read();
+      reader();
     } catch (const CoreError& e) {
       errors << e.message();
       data.unreadableFiles << path;
     }
   };
-  load(paths.DiskTableFile,
-       [&] { loadTable(paths.DiskTableFile, diskTableLayout(), data.diskJobs, kDiskColumnsWithoutMask); });
-  load(paths.FtpTableFile,
-       [&] { loadTable(paths.FtpTableFile, ftpTableLayout(), data.ftpJobs, kFtpColumnsWithoutMask); });
-  load(paths.ImmediateTableFile,
-       [&] { loadTable(paths.ImmediateTableFile, immediateTableLayout(), data.immediateJobs); });
-  load(paths.ImmediateFilesFile,
-       [&] { loadTable(paths.ImmediateFilesFile, waitingFilesTableLayout(), data.waitingFiles); });
-  load(paths.ScheduleFile, [&] { loadTable(paths.ScheduleFile, scheduleTableLayout(), data.schedule); });
-  load(paths.NotesFile, [&] {
+  for (const auto& t : storedTables(paths, data)) read(t.path, [&] { load(t); });
+  read(paths.NotesFile, [&] {
     if (const auto notes = readTextLines(paths.NotesFile)) data.notes = notes->join(QLatin1Char('\n'));
   });
-  load(paths.IgnoreListFile, [&] { data.ignoreList.load(paths.IgnoreListFile); });
+  read(paths.IgnoreListFile, [&] { data.ignoreList.load(paths.IgnoreListFile); });
   data.settingsFileExisted = QFileInfo::exists(paths.SettingsFile);
-  load(paths.SettingsFile, [&] { loadSettings(paths.SettingsFile, data.settings, paths.ReportsFolder); });
+  read(paths.SettingsFile, [&] { loadSettings(paths.SettingsFile, data.settings, paths.ReportsFolder); });
   return errors;
 }
 
@@ -109,21 +126,17 @@ void SaveAllSettings(const PathRecord& paths, const ProgramData& data, const QSt
     if (saveGridWidths) saveGridWidths(grid);
   };
   const auto readable = [&](const QString& path) { return !data.unreadableFiles.contains(path); };
-  auto table = [&](const QString& path, const Table& t) {
-    if (readable(path)) saveTableFile(path, t);
-  };
-  table(paths.DiskTableFile, data.diskJobs);
-  widths(diskTableLayout().gridName);
-  table(paths.FtpTableFile, data.ftpJobs);
-  widths(ftpTableLayout().gridName);
-  table(paths.ImmediateTableFile, data.immediateJobs);
-  widths(immediateTableLayout().gridName);
-  table(paths.ImmediateFilesFile, data.waitingFiles);
-  widths(waitingFilesTableLayout().gridName);
+  const auto tables = storedTables(paths, data);
+  const auto& schedule = tables.back();
+  for (const auto& t : tables) {
+    if (&t == &schedule) break;
+    if (readable(t.path)) saveTableFile(t.path, t.table);
+    widths(t.layout.gridName);
+  }
   widths(kImmediateRestoreGrid);
-  table(paths.ScheduleFile, data.schedule);
+  if (readable(schedule.path)) saveTableFile(schedule.path, schedule.table);
   if (data.unreadableFiles.isEmpty()) WriteAgentConfig(paths, data, texts);
-  widths(scheduleTableLayout().gridName);
+  widths(schedule.layout.gridName);
   if (readable(paths.IgnoreListFile)) data.ignoreList.save(paths.IgnoreListFile);
   if (readable(paths.NotesFile)) {
     writeTextLines(paths.NotesFile, data.notes.isEmpty() ? QStringList() : data.notes.split(QLatin1Char('\n')));
@@ -209,9 +222,7 @@ void WriteAgentConfig(const PathRecord& paths, const ProgramData& data, const QS
   flag("Reports", key("Sendmail"), s.mailSend);
   str("Reports", key("Smptserver"), s.mailSmtp);
   str("Reports", key("From"), s.mailFrom);
-  for (int line = 0; line < std::max<qsizetype>(1, s.recipients.size()); ++line) {
-    str("Reports", recipientKey(line), s.recipients.value(line));
-  }
+  writeRecipients(ini, QStringLiteral("Reports"), s.recipients);
   str("Reports", key("Subject"), s.mailSubject);
 
   writeListKeys(ini, QStringLiteral("Ignore"), QStringLiteral("count"), data.ignoreList.entries(), 1);

@@ -32,10 +32,7 @@ void Table::removeRow(int index) {
 }
 
 void Table::setColumnCount(int count) {
-  for (QStringList& cells : rows_) {
-    while (cells.size() < count) cells.append(QString());
-    if (cells.size() > count) cells.erase(cells.begin() + count, cells.end());
-  }
+  for (QStringList& cells : rows_) cells.resize(count);
 }
 
 void Table::insertColumns(int position, int count) {

@@ -1,7 +1,5 @@
 #include "core/TableFile.h"
 
-#include "core/AtomicWrite.h"
-#include "core/CoreError.h"
 #include "core/CsvCodec.h"
 #include "core/TextFile.h"
 
@@ -14,13 +12,9 @@ std::optional<Table> loadTableFile(const QString& path) {
 }
 
 void saveTableFile(const QString& path, const Table& table) {
-  QByteArray bytes;
-  for (const QStringList& row : table.rows()) {
-    bytes += encodeCsvRow(row).toUtf8();
-    bytes += "\r\n";
-  }
-  QString error;
-  if (!replaceFileContents(path, bytes, &error)) throw cannotCreateFile(path, error);
+  QStringList lines;
+  for (const QStringList& row : table.rows()) lines << encodeCsvRow(row);
+  writeTextLines(path, lines, "\r\n");
 }
 
 }  // namespace arkwell::core

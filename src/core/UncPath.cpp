@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "core/PathJoin.h"
+
 namespace arkwell::core {
 
 namespace {
@@ -24,11 +26,6 @@ QString unescapeMountField(const QString& field) {
     }
   }
   return QString::fromUtf8(out);
-}
-
-QString withoutTrailingSlashes(QString text) {
-  while (text.size() > 1 && text.endsWith(QLatin1Char('/'))) text.chop(1);
-  return text;
 }
 
 }  // namespace
@@ -58,9 +55,9 @@ QString UncToDrivePath(const QString& path, const QString& mountInfo) {
     if (type != QLatin1String("cifs") && type != QLatin1String("smb3")) continue;
     // Only a mount of the whole share: its root is the share's root.
     if (fields[3] != QLatin1String("/")) continue;
-    const QString mountSource = withoutTrailingSlashes(unescapeMountField(fields[separator + 2]));
+    const QString mountSource = withoutTrailingSlash(unescapeMountField(fields[separator + 2]));
     if (mountSource.compare(source, Qt::CaseInsensitive) != 0) continue;
-    const QString mountPoint = withoutTrailingSlashes(unescapeMountField(fields[4]));
+    const QString mountPoint = withoutTrailingSlash(unescapeMountField(fields[4]));
     if (mountPoint == QLatin1String("/")) return rest.isEmpty() ? mountPoint : rest;
     return mountPoint + rest;
   }

@@ -1,6 +1,5 @@
 #include "report/ReportFiles.h"
 
-#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -8,7 +7,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/AtomicWrite.h"
 #include "core/CoreError.h"
 #include "core/TextFile.h"
 #include "platform/FileMask.h"
@@ -19,6 +17,7 @@ namespace {
 struct ReportEntry {
   QByteArray name;  // as the file system holds it, for byte-wise comparison
   QString path;
+  bool regular;  // a file that can be shown (not a pipe or device named like a report)
 };
 
 // Every entry matching *.rep that is not a folder (hidden ones included).
@@ -30,7 +29,7 @@ std::vector<ReportEntry> listReportEntries(const QString& folder) {
     if (entry.isDir()) continue;
     QByteArray name = QFile::encodeName(entry.fileName());
     if (!platform::matchesMask(name.toStdString(), "*.rep")) continue;
-    entries.push_back({std::move(name), entry.filePath()});
+    entries.push_back({std::move(name), entry.filePath(), entry.isFile()});
   }
   return entries;
 }
@@ -46,7 +45,7 @@ QString ReportFileName(const QDateTime& localTime) {
 QString newestReportFile(const QString& folder) {
   std::vector<ReportEntry> entries = listReportEntries(folder);
   // Only a regular file can be shown; a pipe named like a report would block the reader.
-  std::erase_if(entries, [](const ReportEntry& e) { return !QFileInfo(e.path).isFile(); });
+  std::erase_if(entries, [](const ReportEntry& e) { return !e.regular; });
   const auto newest = std::max_element(entries.begin(), entries.end(),
                                        [](const ReportEntry& a, const ReportEntry& b) { return a.name < b.name; });
   return newest == entries.end() ? QString() : newest->path;

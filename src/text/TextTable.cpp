@@ -26,9 +26,9 @@ bool TextTable::LoadTexts(const QString& languageFile, int highest, const QStrin
     return false;  // unreadable: as if there were none, the placeholders stay
   }
   const core::ProfileFile& file = *opened;
-  const QString helpFile = file.readString(CurrentLanguage, QStringLiteral("helpfile"));
   if (file.keyExists(CurrentLanguage, QStringLiteral("helpfile"))) {
-    HelpFilePath = QFileInfo(defaultHelpFile).path() + QLatin1Char('/') + helpFile;
+    HelpFilePath = QFileInfo(defaultHelpFile).path() + QLatin1Char('/') +
+                   file.readString(CurrentLanguage, QStringLiteral("helpfile"));
   }
   for (int n = 1; n <= kHelpTopicCount; ++n) {
     HelpTopics[n - 1] = file.readString(CurrentLanguage, QStringLiteral("help%1").arg(n));
