@@ -1,7 +1,8 @@
 #pragma once
 // The columns of the five job tables and the grids that show them: column
-// counts, the titles a table has before the language file relabels it, and
-// the table a missing file leaves.
+// counts, what each cell holds, the titles a table has before the language
+// file relabels it and the text numbers that relabel it, and the table a
+// missing file leaves. The one description of each table.
 #include <QString>
 #include <QStringList>
 
@@ -9,10 +10,16 @@
 
 namespace arkwell::core {
 
+// What a cell holds: free text, a yes/no check box ("Y"/"N"), or text the
+// user does not edit.
+enum class CellKind { Text, Check, ReadOnly };
+
 struct TableLayout {
   QString gridName;  // section of the column-width store
   QStringList designTitles;
-  int emptyRows = 1;  // data rows of a table whose file is missing
+  QList<CellKind> cellKinds;
+  QList<int> titleTexts;  // the text number of each column title
+  int emptyRows = 1;      // data rows of a table whose file is missing
 
   int columnCount() const { return static_cast<int>(designTitles.size()); }
   // Titles plus the empty rows.

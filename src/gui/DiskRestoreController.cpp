@@ -116,15 +116,19 @@ void DiskRestoreController::start() {
   host_.SaveAllSettings();
   page_.startButton()->setEnabled(false);
   const QString archivePath = page_.fileNameValue()->text();
-  const QString titleField = page_.titleValue()->text();
   run_.begin();
-  dialog_.clearTree();
-  const std::optional<disk::ArchiveListing> listing = run_.readListing(archivePath);
-  if (!listing) {
+  if (const std::optional<disk::RestoreChoice> choice = chooseFiles(archivePath)) {
+    run_.restore(archivePath, page_.titleValue()->text(), *choice);
+  } else {
     page_.startButton()->setEnabled(true);
     run_.cancel();
-    return;
   }
+}
+
+std::optional<disk::RestoreChoice> DiskRestoreController::chooseFiles(const QString& archivePath) {
+  dialog_.clearTree();
+  const std::optional<disk::ArchiveListing> listing = run_.readListing(archivePath);
+  if (!listing) return std::nullopt;
   if (!listing->title.isEmpty()) {
     int number = 0;
     for (const QString& path : listing->storedPaths) {
@@ -135,26 +139,17 @@ void DiskRestoreController::start() {
   }
   dialog_.checkAll(true);
   // Abort while the list was read: nothing to choose from.
-  if (run_.aborted()) {
-    page_.startButton()->setEnabled(true);
-    run_.cancel();
-    return;
-  }
+  if (run_.aborted()) return std::nullopt;
   if (listing->storedPaths.isEmpty()) {
     host_.showMessage(core::DialogIcon::Information, host_.texts().text(91));
-    page_.startButton()->setEnabled(true);
-    run_.cancel();
-    return;
+    return std::nullopt;
   }
   dialog_.prepareToShow(host_.texts(), listing->title);
-  if (!showDialog(dialog_)) {
-    page_.startButton()->setEnabled(true);
-    run_.cancel();
-    return;
-  }
+  if (!showDialog(dialog_)) return std::nullopt;
   disk::RestoreChoice choice;
-  for (const SelectFilesDialog::FileChoice& file : dialog_.files())
+  for (const SelectFilesDialog::FileChoice& file : dialog_.files()) {
     choice.files.append({file.storedPath, file.checked});
+  }
   choice.total = dialog_.totalFiles();
   choice.chosen = dialog_.checkedFiles();
   choice.method = dialog_.restoreMethod();
@@ -162,7 +157,7 @@ void DiskRestoreController::start() {
   choice.originalPath = dialog_.originalPath();
   choice.keepStructure = dialog_.keepStructure();
   choice.folder = dialog_.chosenFolder();
-  run_.restore(archivePath, titleField, choice);
+  return choice;
 }
 
 }  // namespace arkwell::gui

@@ -4,6 +4,7 @@
 // user choose files in the selection dialog and hands them to the restore.
 #include <QObject>
 #include <functional>
+#include <optional>
 
 #include "core/DialogService.h"
 #include "core/ProgramData.h"
@@ -34,6 +35,9 @@ class DiskRestoreController : public QObject {
 
  private:
   void showArchives(bool quiet);
+  // The archive's files in the dialog and what the user chose; nothing when
+  // the archive cannot be read, has no list, Abort came, or Cancel.
+  std::optional<disk::RestoreChoice> chooseFiles(const QString& archivePath);
 
   DiskRestorePage& page_;
   SelectFilesDialog& dialog_;

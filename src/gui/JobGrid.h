@@ -18,4 +18,9 @@ class JobGrid : public QTableView {
   QString gridName_;
 };
 
+// A grid's stored column widths (under its object name) onto the view, and
+// back into the store.
+void restoreColumnWidths(QTableView& view);
+void storeColumnWidths(const QTableView& view);
+
 }  // namespace arkwell::gui

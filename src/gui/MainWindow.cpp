@@ -10,6 +10,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTableView>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -30,10 +31,9 @@
 #include "gui/pages/ReportsPage.h"
 #include "gui/pages/SettingsPage.h"
 #include "gui/settings/DiskSettingsPage.h"
+#include "gui/settings/SchedulerSettingsPage.h"
 
 namespace arkwell::gui {
-
-using Kind = TableModel::ColumnKind;
 
 MainWindow::MainWindow(core::DialogService& dialogs, QStringList arguments, QWidget* parent)
     : QMainWindow(parent),
@@ -61,15 +61,10 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildPages() {
   pages_ = new PageControl(this);
-  diskPage_ =
-      new JobTablePage(data_.diskJobs, core::diskTableLayout().gridName,
-                       {Kind::Check, Kind::Text, Kind::Text, Kind::Text, Kind::Check, Kind::Text, Kind::ReadOnly},
-                       {211, 17, 18, 284, 285, 19, 20}, this);
+  diskPage_ = new JobTablePage(data_.diskJobs, core::diskTableLayout(), this);
   diskPage_->setObjectName(QStringLiteral("diskBackupPage"));
   diskRestorePage_ = new DiskRestorePage(this);
-  ftpPage_ = new JobTablePage(data_.ftpJobs, core::ftpTableLayout().gridName,
-                              {Kind::Check, Kind::Text, Kind::Text, Kind::Text, Kind::Check, Kind::ReadOnly},
-                              {211, 215, 216, 284, 285, 217}, this);
+  ftpPage_ = new JobTablePage(data_.ftpJobs, core::ftpTableLayout(), this);
   ftpPage_->setObjectName(QStringLiteral("ftpBackupPage"));
   ftpRestorePage_ = new FtpRestorePage(this);
   immediatePage_ = new ImmediateBackupPage(data_.immediateJobs, data_.waitingFiles, this);
@@ -96,7 +91,12 @@ void MainWindow::buildPages() {
   connect(settingsPage_, &SettingsPage::changed, this, [this] { setSettingsChanged(true); });
   connect(settingsPage_->diskPage(), &DiskSettingsPage::testRunBeforeRequested, this, [this] { testCommand(true); });
   connect(settingsPage_->diskPage(), &DiskSettingsPage::testRunAfterRequested, this, [this] { testCommand(false); });
-  for (TableModel* model : {ftpPage_->model(), immediatePage_->watchedModel()}) {
+  QTableView* scheduleView = settingsPage_->schedulerPage()->tableView();
+  scheduleView->setObjectName(core::scheduleTableLayout().gridName);
+  scheduleModel_ = new TableModel(data_.schedule, core::scheduleTableLayout(), scheduleView);
+  scheduleView->setModel(scheduleModel_);
+  scheduleView->setColumnHidden(core::schedule_column::Code, true);
+  for (TableModel* model : {ftpPage_->model(), immediatePage_->watchedModel(), scheduleModel_}) {
     connect(model, &TableModel::edited, this, [this] { setSettingsChanged(true); });
   }
 
@@ -128,11 +128,7 @@ void MainWindow::buildToolbar() {
     std::function<void()> run;
   };
   const ActionSpec specs[] = {
-      {"actSluiten", "&Close", QStyle::SP_DialogCloseButton,
-       [this] {
-         Closing = true;
-         close();
-       }},
+      {"actSluiten", "&Close", QStyle::SP_DialogCloseButton, [this] { closeByCommand(); }},
       {"actStopService", "Stop agent", QStyle::SP_MediaStop, [this] { emit stopAgentRequested(); }},
       {"ActStartService", "Start agent", QStyle::SP_MediaPlay, [this] { emit startAgentRequested(); }},
       {"actOptions", "&Options", QStyle::SP_FileDialogDetailedView, [this] { actOptions(); }},
@@ -171,10 +167,7 @@ void MainWindow::buildStatusBar() {
 void MainWindow::buildTrayIcon() {
   tray_ = new TrayIcon(this);
   connect(tray_, &TrayIcon::openRequested, this, &MainWindow::bringToFront);
-  connect(tray_, &TrayIcon::exitRequested, this, [this] {
-    Closing = true;
-    close();
-  });
+  connect(tray_, &TrayIcon::exitRequested, this, &MainWindow::closeByCommand);
   QApplication::processEvents();
   tray_->setVisible(true);
 }
@@ -186,7 +179,6 @@ void MainWindow::buildTimers() {
   immediateTimer_.setInterval(kImmediateMs);
   agentStatusTimer_.setInterval(kAgentStatusMs);
   agentStatusTimer_.setSingleShot(true);  // re-armed by its handler unless Closing
-  connect(&commandLineRunTimer_, &QTimer::timeout, this, &MainWindow::commandLineRunDue);
   connect(&commandLineRunTimer_, &QTimer::timeout, this, &MainWindow::runCommandLineBatch);
   connect(&scheduleTimer_, &QTimer::timeout, this, &MainWindow::scheduleTick);
   connect(&immediateTimer_, &QTimer::timeout, this, &MainWindow::immediateTick);

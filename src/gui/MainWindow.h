@@ -42,6 +42,7 @@ class PageControl;
 class ProgressPanel;
 class ReportsPage;
 class SettingsPage;
+class TableModel;
 class TrayIcon;
 
 class MainWindow : public QMainWindow, public core::RunHost {
@@ -180,7 +181,6 @@ class MainWindow : public QMainWindow, public core::RunHost {
 
  signals:
   // Timer ticks and commands whose work belongs to later subsystems.
-  void commandLineRunDue();
   void scheduleTick();
   void immediateTick();
   void agentStatusTick();
@@ -218,11 +218,15 @@ class MainWindow : public QMainWindow, public core::RunHost {
   void subPageChanged(int index);
   void setHelpTopic(int number);
   void openHelp(bool changeFile);
+  // The FTP client still connected: says `message` and answers true.
+  bool ftpStillConnected(const QString& message);
   // Toolbar commands (MainWindowPages.cpp)
   void actOptions();
   void actShowDetails();
   void actUpdate();
   // Close (MainWindowClose.cpp)
+  // "Close" and the tray's "Exit": a close by command.
+  void closeByCommand();
   bool closeQuery();
   void closeHandler();
 
@@ -236,9 +240,9 @@ class MainWindow : public QMainWindow, public core::RunHost {
   disk::DiskBackupRun diskRun_;
   schedule::BatchRunner runner_;
   disk::DiskRestoreRun restoreRun_;
+  TableModel* scheduleModel_ = nullptr;
   DiskJobsController* diskJobs_ = nullptr;
   DiskRestoreController* diskRestore_ = nullptr;
-  bool detailsVisible_ = false;
 
   PageControl* pages_ = nullptr;
   JobTablePage* diskPage_ = nullptr;

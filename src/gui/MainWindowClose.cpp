@@ -45,6 +45,11 @@ bool MainWindow::closeQuery() {
   return true;
 }
 
+void MainWindow::closeByCommand() {
+  Closing = true;
+  close();
+}
+
 void MainWindow::closeHandler() {
   for (QTimer* timer : {&commandLineRunTimer_, &scheduleTimer_, &immediateTimer_, &agentStatusTimer_}) timer->stop();
   if (shown) SaveAllSettings();

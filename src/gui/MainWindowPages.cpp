@@ -25,12 +25,14 @@ constexpr int kSubPageTopics[SettingsPage::kSubPageCount] = {5, 5, 6, 7, 8, 9, 2
 
 }  // namespace
 
+bool MainWindow::ftpStillConnected(const QString& message) {
+  if (!ftpConnected || !ftpConnected()) return false;
+  showMessage(core::DialogIcon::Information, message);
+  return true;
+}
+
 bool MainWindow::allowPageChange(int from, int /*to*/) {
-  if (busy.any()) return false;
-  if (ftpConnected && ftpConnected()) {
-    showMessage(core::DialogIcon::Information, kDisconnectFirst);
-    return false;
-  }
+  if (busy.any() || ftpStillConnected(kDisconnectFirst)) return false;
   if (from == kSettingsPage) SaveAllSettings();
   return true;
 }
@@ -43,12 +45,7 @@ void MainWindow::pageChanged(int /*from*/, int to) {
 }
 
 bool MainWindow::allowSubPageChange(int /*from*/, int /*to*/) {
-  if (busy.any()) return false;
-  if (ftpConnected && ftpConnected()) {
-    showMessage(core::DialogIcon::Information, kDisconnectBeforeContinuing);
-    return false;
-  }
-  return true;
+  return !busy.any() && !ftpStillConnected(kDisconnectBeforeContinuing);
 }
 
 void MainWindow::subPageChanged(int index) {
@@ -64,11 +61,7 @@ void MainWindow::openHelp(bool changeFile) {
 }
 
 void MainWindow::actOptions() {
-  if (ftpConnected && ftpConnected()) {
-    showMessage(core::DialogIcon::Information, kDisconnectFirst);
-    return;
-  }
-  pages_->setCurrentPage(kSettingsPage);
+  if (!ftpStillConnected(kDisconnectFirst)) pages_->setCurrentPage(kSettingsPage);
 }
 
 void MainWindow::actShowDetails() {
@@ -77,10 +70,7 @@ void MainWindow::actShowDetails() {
 }
 
 void MainWindow::actUpdate() {
-  if (ftpConnected && ftpConnected()) {
-    showMessage(core::DialogIcon::Information, kDisconnectFirst);
-    return;
-  }
+  if (ftpStillConnected(kDisconnectFirst)) return;
   const core::Settings& s = data_.settings;
   if (s.internetAccess == 0) {
     showMessage(core::DialogIcon::Information, texts_[278]);

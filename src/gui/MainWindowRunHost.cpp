@@ -46,14 +46,14 @@ void MainWindow::lockRun() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   pages_->setTabsEnabled(false);
   pages_->setEnabled(false);
-  progress_->abortButton()->setEnabled(true);
+  setAbortEnabled(true);
   QCoreApplication::processEvents();
 }
 
 void MainWindow::releaseRun() {
   if (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
   pages_->setTabsEnabled(true);
-  progress_->abortButton()->setEnabled(false);
+  setAbortEnabled(false);
   pages_->setEnabled(true);
   QCoreApplication::processEvents();
 }
@@ -145,16 +145,8 @@ void MainWindow::EndReport() {
     MainWindow* window;
     ~Release() { window->releaseRun(); }
   } release{this};
-  const core::Settings& s = data_.settings;
-  report::ReportOptions options;
-  options.mail = s.mailSend;
-  options.internetAccess = s.internetAccess;
-  options.save = s.reportsSave;
-  options.folder = s.reportsSaveDir.trimmed();
-  options.removeDays = s.reportsRemoveDays;
-  options.mailFailedText = texts_[86];
-  const report::FinishedReport finished =
-      report::finishReport(report_, options, core::currentDateTime(), sendReportMail);
+  const report::FinishedReport finished = report::finishReport(
+      report_, report::reportOptions(data_.settings, texts_[86]), core::currentDateTime(), sendReportMail);
   reportsPage_->showReport(finished.lines, finished.fileName);
   if (!finished.saveError.isEmpty()) showMessage(core::DialogIcon::Error, finished.saveError);
 }

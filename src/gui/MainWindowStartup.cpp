@@ -42,7 +42,6 @@ constexpr const char* kDutchDays[] = {"Maandag", "Dinsdag", "Woensdag", "Donderd
 void MainWindow::createSteps() {
   shown = false;
   setSettingsChanged(false);
-  detailsVisible_ = false;
 
   const int failures = core::InitPaths(core::programFilePath());
   if (failures & core::kDataFolderNotCreated) {
@@ -63,7 +62,6 @@ void MainWindow::createSteps() {
   notesPage_->load();
   settingsPage_->load();
   if (data_.settings.language.trimmed().isEmpty()) data_.settings.language = core::kDefaultLanguage;
-  texts_.CurrentLanguage = data_.settings.language;
   fillLanguageBox();
   ApplyTexts();
 
@@ -86,32 +84,14 @@ void MainWindow::loadStoredData() {
     model->reload();
   }
   immediatePage_->updateWaitingCaption();
-  auto* scheduleView = settingsPage_->schedulerPage()->tableView();
-  scheduleView->setObjectName(core::scheduleTableLayout().gridName);
-  using Kind = TableModel::ColumnKind;
-  auto* scheduleModel = new TableModel(data_.schedule,
-                                       {Kind::Check, Kind::Text, Kind::Text, Kind::Check, Kind::Check, Kind::Check,
-                                        Kind::Check, Kind::ReadOnly, Kind::ReadOnly, Kind::Check},
-                                       scheduleView);
-  scheduleView->setModel(scheduleModel);
-  scheduleView->setColumnHidden(core::schedule_column::Code, true);
-  connect(scheduleModel, &TableModel::edited, this, [this] { setSettingsChanged(true); });
-  for (QTableView* view : findChildren<QTableView*>()) {
-    if (!view->model()) continue;
-    const QList<int> widths = core::loadColumnWidths(view->objectName(), view->model()->columnCount());
-    for (int column = 0; column < widths.size(); ++column) {
-      if (widths[column] >= 0) view->setColumnWidth(column, widths[column]);
-    }
-  }
+  scheduleModel_->reload();
+  for (QTableView* view : findChildren<QTableView*>()) restoreColumnWidths(*view);
 }
 
 void MainWindow::fillLanguageBox() {
-  settingsPage_->miscPage()->setLanguages(text::languageNames(TFenP.LanguageFile), texts_.CurrentLanguage);
-  connect(settingsPage_->miscPage(), &MiscSettingsPage::languageChosen, this, [this](const QString& language) {
-    data_.settings.language = language;
-    texts_.CurrentLanguage = language;
-    ApplyTexts();
-  });
+  settingsPage_->miscPage()->setLanguages(text::languageNames(TFenP.LanguageFile), data_.settings.language);
+  // The page has stored the choice in the settings, where ApplyTexts takes it from.
+  connect(settingsPage_->miscPage(), &MiscSettingsPage::languageChosen, this, [this] { ApplyTexts(); });
 }
 
 void MainWindow::ApplyTexts() {
@@ -151,10 +131,7 @@ void MainWindow::ApplyTexts() {
   ScheduleDays.clear();
   for (int day = 354; day <= 360; ++day) ScheduleDays << texts_[day];
   ScheduleDays << texts_[362];
-  auto* scheduleModel = qobject_cast<TableModel*>(settingsPage_->schedulerPage()->tableView()->model());
-  if (scheduleModel)
-    scheduleModel->setTitles({texts_[307], texts_[308], texts_[309], texts_[310], texts_[311], texts_[312], texts_[313],
-                              texts_[314], texts_[333], texts_[334]});
+  scheduleModel_->setTitles(core::scheduleTableLayout().titleTexts, texts_);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -193,7 +170,7 @@ void MainWindow::translateScheduleDays() {
     const QString day = schedule.cell(row, core::schedule_column::Day);
     for (int d = 0; d < 7; ++d) {
       if (day == QLatin1String(kEnglishDays[d]) || day == QLatin1String(kDutchDays[d])) {
-        schedule.setCell(row, core::schedule_column::Day, texts_[354 + d]);
+        schedule.setCell(row, core::schedule_column::Day, ScheduleDays[d]);
       }
     }
   }
@@ -203,11 +180,7 @@ void MainWindow::SaveAllSettings() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   try {
     core::SaveAllSettings(TFenP, data_, texts_.texts(), [this](const QString& grid) {
-      auto* view = findChild<QTableView*>(grid);
-      if (!view || !view->model()) return;
-      QList<int> widths;
-      for (int column = 0; column < view->model()->columnCount(); ++column) widths << view->columnWidth(column);
-      core::saveColumnWidths(grid, widths);
+      if (const auto* view = findChild<QTableView*>(grid)) storeColumnWidths(*view);
     });
   } catch (const core::CoreError& e) {
     showMessage(core::DialogIcon::Error, e.message());

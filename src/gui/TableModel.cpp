@@ -15,6 +15,9 @@ const QString kNo = QStringLiteral("N");
 TableModel::TableModel(core::Table& table, QList<ColumnKind> columns, QObject* parent)
     : QAbstractTableModel(parent), table_(table), columns_(std::move(columns)) {}
 
+TableModel::TableModel(core::Table& table, const core::TableLayout& layout, QObject* parent)
+    : TableModel(table, layout.cellKinds, parent) {}
+
 void TableModel::reload() {
   beginResetModel();
   endResetModel();
@@ -23,6 +26,12 @@ void TableModel::reload() {
 void TableModel::setTitles(const QStringList& titles) {
   for (int column = 0; column < titles.size(); ++column) table_.setCell(0, column, titles[column]);
   emit headerDataChanged(Qt::Horizontal, 0, static_cast<int>(titles.size()) - 1);
+}
+
+void TableModel::setTitles(const QList<int>& titleTexts, const text::TextTable& texts) {
+  QStringList titles;
+  for (int number : titleTexts) titles << texts[number];
+  setTitles(titles);
 }
 
 int TableModel::rowCount(const QModelIndex& parent) const {

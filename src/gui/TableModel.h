@@ -6,16 +6,20 @@
 #include <QAbstractTableModel>
 #include <QList>
 
+#include "core/JobTableLayouts.h"
 #include "core/Table.h"
+#include "text/TextTable.h"
 
 namespace arkwell::gui {
 
 class TableModel : public QAbstractTableModel {
   Q_OBJECT
  public:
-  enum class ColumnKind { Text, Check, ReadOnly };
+  using ColumnKind = core::CellKind;
 
   TableModel(core::Table& table, QList<ColumnKind> columns, QObject* parent = nullptr);
+  // A job table as its layout describes it.
+  TableModel(core::Table& table, const core::TableLayout& layout, QObject* parent = nullptr);
 
   void reload();
   // Rows whose column 0 is "N" in grey italics, the others in blue.
@@ -24,6 +28,8 @@ class TableModel : public QAbstractTableModel {
   void setCenteredColumns(QList<int> columns) { centered_ = std::move(columns); }
   // Column titles in the current language (row 0 of the table).
   void setTitles(const QStringList& titles);
+  // The titles of the given text numbers.
+  void setTitles(const QList<int>& titleTexts, const text::TextTable& texts);
   core::Table& table() { return table_; }
 
   int rowCount(const QModelIndex& parent = {}) const override;

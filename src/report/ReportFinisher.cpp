@@ -25,6 +25,17 @@ class DiscardOnExit {
 
 }  // namespace
 
+ReportOptions reportOptions(const core::Settings& settings, const QString& mailFailedText) {
+  ReportOptions options;
+  options.mail = settings.mailSend;
+  options.internetAccess = settings.internetAccess;
+  options.save = settings.reportsSave;
+  options.folder = settings.reportsSaveDir;
+  options.removeDays = settings.reportsRemoveDays;
+  options.mailFailedText = mailFailedText;
+  return options;
+}
+
 FinishedReport finishReport(RunReport& report, const ReportOptions& options, const QDateTime& now,
                             const std::function<void(const QStringList& lines)>& sendMail) {
   FinishedReport result;

@@ -15,6 +15,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "core/Settings.h"
 #include "report/RunReport.h"
 
 namespace arkwell::report {
@@ -27,6 +28,9 @@ struct ReportOptions {
   int removeDays = 14;
   QString mailFailedText;  // appended when mailing fails
 };
+
+// The options as the settings give them; `mailFailedText` is text 86.
+ReportOptions reportOptions(const core::Settings& settings, const QString& mailFailedText);
 
 struct FinishedReport {
   QStringList lines;  // what the viewer shows, with the mail failure line if any

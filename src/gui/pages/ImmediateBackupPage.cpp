@@ -9,14 +9,12 @@
 
 namespace arkwell::gui {
 
-using Kind = TableModel::ColumnKind;
-
 ImmediateBackupPage::ImmediateBackupPage(core::Table& watched, core::Table& waiting, QWidget* parent) : Page(parent) {
   watchedGrid_ = new JobGrid(core::immediateTableLayout().gridName, this);
-  watchedModel_ = new TableModel(watched, {Kind::Check, Kind::Text, Kind::Text, Kind::Check}, this);
+  watchedModel_ = new TableModel(watched, core::immediateTableLayout(), this);
   watchedGrid_->setModel(watchedModel_);
   waitingGrid_ = new JobGrid(core::waitingFilesTableLayout().gridName, this);
-  waitingModel_ = new TableModel(waiting, {Kind::ReadOnly, Kind::ReadOnly, Kind::ReadOnly}, this);
+  waitingModel_ = new TableModel(waiting, core::waitingFilesTableLayout(), this);
   waitingGrid_->setModel(waitingModel_);
   remove_ = new QPushButton(QStringLiteral("Remove"), this);
   remove_->setObjectName(QStringLiteral("removeWatchedButton"));
@@ -46,8 +44,8 @@ void ImmediateBackupPage::updateWaitingCaption() {
 }
 
 void ImmediateBackupPage::applyTexts(const text::TextTable& texts) {
-  watchedModel_->setTitles({texts[211], texts[17], texts[18], texts[285]});
-  waitingModel_->setTitles({texts[290], texts[292], texts[291]});
+  watchedModel_->setTitles(core::immediateTableLayout().titleTexts, texts);
+  waitingModel_->setTitles(core::waitingFilesTableLayout().titleTexts, texts);
   remove_->setText(texts[296]);
   remove_->setToolTip(texts[161]);
   add_->setText(texts[297]);

@@ -16,11 +16,10 @@ QPushButton* button(const char* objectName, const char* caption, QWidget* parent
 
 }  // namespace
 
-JobTablePage::JobTablePage(core::Table& table, const QString& gridName, QList<TableModel::ColumnKind> columns,
-                           QList<int> titleTexts, QWidget* parent)
-    : Page(parent), titleTexts_(std::move(titleTexts)) {
-  grid_ = new JobGrid(gridName, this);
-  model_ = new TableModel(table, std::move(columns), this);
+JobTablePage::JobTablePage(core::Table& table, const core::TableLayout& tableLayout, QWidget* parent)
+    : Page(parent), layout_(tableLayout) {
+  grid_ = new JobGrid(tableLayout.gridName, this);
+  model_ = new TableModel(table, tableLayout, this);
   grid_->setModel(model_);
   remove_ = button("removeJobButton", "Remove", this);
   add_ = button("addJobButton", "Add", this);
@@ -44,9 +43,7 @@ JobTablePage::JobTablePage(core::Table& table, const QString& gridName, QList<Ta
 }
 
 void JobTablePage::applyTexts(const text::TextTable& texts) {
-  QStringList titles;
-  for (int number : titleTexts_) titles << texts[number];
-  model_->setTitles(titles);
+  model_->setTitles(layout_.titleTexts, texts);
   remove_->setText(texts[13]);
   remove_->setToolTip(texts[161]);
   add_->setText(texts[14]);

@@ -15,9 +15,7 @@ namespace arkwell::gui {
 class JobTablePage : public Page {
   Q_OBJECT
  public:
-  // `titleTexts`: the text number of each column title.
-  JobTablePage(core::Table& table, const QString& gridName, QList<TableModel::ColumnKind> columns,
-               QList<int> titleTexts, QWidget* parent = nullptr);
+  JobTablePage(core::Table& table, const core::TableLayout& layout, QWidget* parent = nullptr);
 
   void applyTexts(const text::TextTable& texts) override;
   JobGrid* grid() const { return grid_; }
@@ -30,7 +28,7 @@ class JobTablePage : public Page {
   QPushButton* incrementalButton() const { return incremental_; }
 
  private:
-  QList<int> titleTexts_;
+  const core::TableLayout& layout_;
   JobGrid* grid_;
   TableModel* model_;
   QPushButton* remove_;
