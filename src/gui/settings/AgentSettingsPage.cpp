@@ -80,23 +80,10 @@ AgentSettingsPage::AgentSettingsPage(core::ProgramData& data, core::DialogServic
   connect(install_, &QPushButton::clicked, this, &AgentSettingsPage::installRequested);
   connect(uninstall_, &QPushButton::clicked, this, &AgentSettingsPage::uninstallRequested);
   connect(startStop_, &QPushButton::clicked, this, &AgentSettingsPage::startStopRequested);
-  connect(debugMode_, &QCheckBox::toggled, this, [this](bool on) {
-    data_.settings.debugMode = on;
-    emit changed();
-  });
-  connect(system_, &QCheckBox::toggled, this, [this](bool on) {
-    data_.settings.systemAccount = on;
-    enableAccountFields();
-    emit changed();
-  });
-  connect(account_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    data_.settings.serviceAccount = text;
-    emit changed();
-  });
-  connect(password_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    data_.settings.servicePassword = text;
-    emit changed();
-  });
+  bind(debugMode_, &core::Settings::debugMode);
+  bind(system_, &core::Settings::systemAccount, [this] { enableAccountFields(); });
+  bind(account_, &core::Settings::serviceAccount);
+  bind(password_, &core::Settings::servicePassword);
   load();
 }
 
@@ -109,15 +96,7 @@ void AgentSettingsPage::enableAccountFields() {
 }
 
 void AgentSettingsPage::load() {
-  const core::Settings& settings = data_.settings;
-  {
-    const QSignalBlocker blockDebug(debugMode_);
-    const QSignalBlocker blockSystem(system_);
-    debugMode_->setChecked(settings.debugMode);
-    system_->setChecked(settings.systemAccount);
-  }
-  account_->setText(settings.serviceAccount);
-  password_->setText(settings.servicePassword);
+  loadBound();
   enableAccountFields();
 }
 

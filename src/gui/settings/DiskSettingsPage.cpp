@@ -54,28 +54,16 @@ DiskSettingsPage::DiskSettingsPage(core::ProgramData& data, core::DialogService&
     data_.settings.defaultDir = defaultTarget_->text();
     emit changed();
   });
-  connect(runBefore_.edit, &QLineEdit::textEdited, this, [this](const QString& text) {
-    data_.settings.runBefore = text;
-    emit changed();
-  });
-  connect(runAfter_.edit, &QLineEdit::textEdited, this, [this](const QString& text) {
-    data_.settings.runAfter = text;
-    emit changed();
-  });
+  bind(runBefore_.edit, &core::Settings::runBefore);
+  bind(runAfter_.edit, &core::Settings::runAfter);
   connect(runBefore_.browse, &QToolButton::clicked, this,
           [this] { browseCommand(runBefore_.edit, data_.settings.runBefore); });
   connect(runAfter_.browse, &QToolButton::clicked, this,
           [this] { browseCommand(runAfter_.edit, data_.settings.runAfter); });
   connect(runBefore_.test, &QPushButton::clicked, this, &DiskSettingsPage::testRunBeforeRequested);
   connect(runAfter_.test, &QPushButton::clicked, this, &DiskSettingsPage::testRunAfterRequested);
-  connect(retention_->removeAfterSpin(), &QSpinBox::valueChanged, this, [this](int days) {
-    data_.settings.diskMaxDays = days;
-    emit changed();
-  });
-  connect(retention_->minKeepSpin(), &QSpinBox::valueChanged, this, [this](int count) {
-    data_.settings.diskMinKeep = count;
-    emit changed();
-  });
+  bind(retention_->removeAfterSpin(), &core::Settings::diskMaxDays);
+  bind(retention_->minKeepSpin(), &core::Settings::diskMinKeep);
   load();
 }
 
@@ -117,14 +105,8 @@ void DiskSettingsPage::browseCommand(QLineEdit* edit, QString& setting) {
 }
 
 void DiskSettingsPage::load() {
-  const core::Settings& settings = data_.settings;
-  defaultTarget_->setText(settings.defaultDir);
-  runBefore_.edit->setText(settings.runBefore);
-  runAfter_.edit->setText(settings.runAfter);
-  const QSignalBlocker blockDays(retention_->removeAfterSpin());
-  const QSignalBlocker blockKeep(retention_->minKeepSpin());
-  retention_->removeAfterSpin()->setValue(settings.diskMaxDays);
-  retention_->minKeepSpin()->setValue(settings.diskMinKeep);
+  defaultTarget_->setText(data_.settings.defaultDir);
+  loadBound();
 }
 
 void DiskSettingsPage::applyTexts(const text::TextTable& texts) {

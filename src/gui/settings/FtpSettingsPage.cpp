@@ -98,14 +98,8 @@ FtpSettingsPage::FtpSettingsPage(core::ProgramData& data, core::DialogService& d
   layout->addWidget(retention_);
   layout->addStretch(1);
 
-  connect(retention_->removeAfterSpin(), &QSpinBox::valueChanged, this, [this](int days) {
-    data_.settings.ftpMaxDays = days;
-    emit changed();
-  });
-  connect(retention_->minKeepSpin(), &QSpinBox::valueChanged, this, [this](int count) {
-    data_.settings.ftpMinKeep = count;
-    emit changed();
-  });
+  bind(retention_->removeAfterSpin(), &core::Settings::ftpMaxDays);
+  bind(retention_->minKeepSpin(), &core::Settings::ftpMinKeep);
   load();
 }
 
@@ -124,10 +118,7 @@ QLineEdit* FtpSettingsPage::addEdit(const QString& name) {
 }
 
 void FtpSettingsPage::load() {
-  const QSignalBlocker blockDays(retention_->removeAfterSpin());
-  const QSignalBlocker blockKeep(retention_->minKeepSpin());
-  retention_->removeAfterSpin()->setValue(data_.settings.ftpMaxDays);
-  retention_->minKeepSpin()->setValue(data_.settings.ftpMinKeep);
+  loadBound();
   setInternetAccess(data_.settings.internetAccess);
 }
 

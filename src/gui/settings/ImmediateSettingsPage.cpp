@@ -57,24 +57,14 @@ ImmediateSettingsPage::ImmediateSettingsPage(core::ProgramData& data, core::Dial
     data_.settings.immediateTargetDir = target_->text();
     emit changed();
   });
-  connect(every_, &QSpinBox::valueChanged, this, [this](int minutes) {
-    data_.settings.immediateEvery = minutes;
-    emit changed();
-  });
-  connect(remove_, &QSpinBox::valueChanged, this, [this](int minutes) {
-    data_.settings.immediateRemove = minutes;
-    emit changed();
-  });
+  bind(every_, &core::Settings::immediateEvery);
+  bind(remove_, &core::Settings::immediateRemove);
   load();
 }
 
 void ImmediateSettingsPage::load() {
-  const core::Settings& settings = data_.settings;
-  target_->setText(settings.immediateTargetDir);
-  const QSignalBlocker blockEvery(every_);
-  const QSignalBlocker blockRemove(remove_);
-  every_->setValue(settings.immediateEvery);
-  remove_->setValue(settings.immediateRemove);
+  target_->setText(data_.settings.immediateTargetDir);
+  loadBound();
 }
 
 void ImmediateSettingsPage::applyTexts(const text::TextTable& texts) {

@@ -65,18 +65,9 @@ InternetSettingsPage::InternetSettingsPage(core::ProgramData& data, core::Dialog
     emit changed();
     emit accessChanged(access);
   });
-  connect(server_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    data_.settings.proxyServer = text;
-    emit changed();
-  });
-  connect(user_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    data_.settings.proxyUserId = text;
-    emit changed();
-  });
-  connect(password_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    data_.settings.proxyPassword = text;
-    emit changed();
-  });
+  bind(server_, &core::Settings::proxyServer);
+  bind(user_, &core::Settings::proxyUserId);
+  bind(password_, &core::Settings::proxyPassword);
   load();
 }
 
@@ -98,9 +89,7 @@ void InternetSettingsPage::load() {
     }
   }
   showAccess(settings.internetAccess);
-  server_->setText(settings.proxyServer);
-  user_->setText(settings.proxyUserId);
-  password_->setText(settings.proxyPassword);
+  loadBound();
 }
 
 void InternetSettingsPage::showAccess(int access) {

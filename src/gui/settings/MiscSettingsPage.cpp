@@ -44,10 +44,7 @@ MiscSettingsPage::MiscSettingsPage(core::ProgramData& data, core::DialogService&
     emit changed();
     emit languageChosen(language);
   });
-  connect(shutdownDelay_, &QSpinBox::valueChanged, this, [this](int seconds) {
-    data_.settings.shutdownDelay = seconds;
-    emit changed();
-  });
+  bind(shutdownDelay_, &core::Settings::shutdownDelay);
   load();
 }
 
@@ -69,8 +66,7 @@ void MiscSettingsPage::selectLanguage(const QString& language) {
 
 void MiscSettingsPage::load() {
   selectLanguage(data_.settings.language);
-  const QSignalBlocker block(shutdownDelay_);
-  shutdownDelay_->setValue(data_.settings.shutdownDelay);
+  loadBound();
 }
 
 void MiscSettingsPage::applyTexts(const text::TextTable& texts) {

@@ -107,31 +107,15 @@ ReportSettingsPage::ReportSettingsPage(core::ProgramData& data, core::DialogServ
   layout->addWidget(reportsGroup_);
   layout->addWidget(mailGroup_, 1);
 
-  connect(create_, &QCheckBox::toggled, this, [this](bool on) {
-    data_.settings.reportsCreate = on;
-    emit changed();
-  });
-  connect(fileDetails_, &QCheckBox::toggled, this, [this](bool on) {
-    data_.settings.reportsFileDetails = on;
-    emit changed();
-  });
-  connect(save_, &QCheckBox::toggled, this, [this](bool on) {
-    data_.settings.reportsSave = on;
-    enableSaveControls();
-    emit changed();
-  });
+  bind(create_, &core::Settings::reportsCreate);
+  bind(fileDetails_, &core::Settings::reportsFileDetails);
+  bind(save_, &core::Settings::reportsSave, [this] { enableSaveControls(); });
   connect(folder_, &FolderField::edited, this, [this] {
     data_.settings.reportsSaveDir = folder_->text();
     emit changed();
   });
-  connect(removeDays_, &QSpinBox::valueChanged, this, [this](int days) {
-    data_.settings.reportsRemoveDays = days;
-    emit changed();
-  });
-  connect(sendMail_, &QCheckBox::toggled, this, [this](bool on) {
-    data_.settings.mailSend = on;
-    emit changed();
-  });
+  bind(removeDays_, &core::Settings::reportsRemoveDays);
+  bind(sendMail_, &core::Settings::mailSend);
   connect(recipients_, &QPlainTextEdit::textChanged, this, [this] {
     data_.settings.recipients = recipientLines(recipients_->toPlainText());
     emit changed();
@@ -143,10 +127,7 @@ ReportSettingsPage::ReportSettingsPage(core::ProgramData& data, core::DialogServ
 QLineEdit* ReportSettingsPage::makeEdit(const QString& name, QString core::Settings::*setting) {
   auto* edit = new QLineEdit(mailGroup_);
   edit->setObjectName(name);
-  connect(edit, &QLineEdit::textEdited, this, [this, setting](const QString& text) {
-    data_.settings.*setting = text;
-    emit changed();
-  });
+  bind(edit, setting);
   return edit;
 }
 
@@ -159,25 +140,12 @@ void ReportSettingsPage::enableSaveControls() {
 }
 
 void ReportSettingsPage::load() {
-  const core::Settings& settings = data_.settings;
-  const QSignalBlocker blockCreate(create_);
-  const QSignalBlocker blockDetails(fileDetails_);
-  const QSignalBlocker blockSave(save_);
-  const QSignalBlocker blockDays(removeDays_);
-  const QSignalBlocker blockSend(sendMail_);
   const QSignalBlocker blockRecipients(recipients_);
-  create_->setChecked(settings.reportsCreate);
-  fileDetails_->setChecked(settings.reportsFileDetails);
-  save_->setChecked(settings.reportsSave);
-  folder_->setText(settings.reportsSaveDir);
-  removeDays_->setValue(settings.reportsRemoveDays);
-  sendMail_->setChecked(settings.mailSend);
-  smtp_->setText(settings.mailSmtp);
-  from_->setText(settings.mailFrom);
-  recipients_->setPlainText(settings.recipients.join(QLatin1Char('\n')));
-  subject_->setText(settings.mailSubject);
+  folder_->setText(data_.settings.reportsSaveDir);
+  recipients_->setPlainText(data_.settings.recipients.join(QLatin1Char('\n')));
+  loadBound();
   enableSaveControls();
-  setInternetAccess(settings.internetAccess);
+  setInternetAccess(data_.settings.internetAccess);
 }
 
 void ReportSettingsPage::setInternetAccess(int access) {
