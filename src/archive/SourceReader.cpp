@@ -240,8 +240,7 @@ SourceReader::Opened SourceReader::open(size_t index) {
     // writer too, as it would be had it been opened only now.
     struct stat now {};
     if (::fstat(file.fd, &now) == 0 && now.st_nlink == 0) {
-      for (Slot* slot : file.slots) release(slot);
-      file.slots.clear();
+      releaseSlots(file);
       ::close(file.fd);
       file.fd = -1;
       file.opened.error = ENOENT;
@@ -288,9 +287,14 @@ void SourceReader::releaseInUse() {
   }
 }
 
+void SourceReader::releaseSlots(FileAhead& file) {
+  for (Slot* slot : file.slots) release(slot);
+  file.slots.clear();
+}
+
 void SourceReader::dropFront() {
   FileAhead& file = ahead_.front();
-  for (Slot* slot : file.slots) release(slot);
+  releaseSlots(file);
   if (file.fd >= 0) ::close(file.fd);
   ahead_.pop_front();
 }

@@ -82,6 +82,8 @@ class SourceReader {
   void takeOrWait(Slot* slot);
   static void compressSlot(BlockCompressor& compressor, Slot& slot);
   void release(Slot* slot);
+  // Every block read ahead for `file` goes back to the free slots.
+  void releaseSlots(FileAhead& file);
   void dropFront();
   void releaseInUse();
   Block readNow(FileAhead& file);

@@ -64,7 +64,9 @@ void MainWindow::setAbortEnabled(bool enabled) {
 
 namespace {
 
-bool& busyFlag(MainWindow::BusyFlags& busy, core::RunKind kind) {
+// The flag of a kind of run, writable or not as the flags are.
+template <typename Flags>
+auto& busyFlag(Flags& busy, core::RunKind kind) {
   switch (kind) {
     case core::RunKind::DiskRun: return busy.diskRun;
     case core::RunKind::DiskRestore: return busy.diskRestore;
@@ -84,7 +86,7 @@ void MainWindow::setRunBusy(core::RunKind kind, bool isBusy) {
 }
 
 bool MainWindow::runBusy(core::RunKind kind) const {
-  return busyFlag(const_cast<BusyFlags&>(busy), kind);
+  return busyFlag(busy, kind);
 }
 
 void MainWindow::startRunAnimation(const QString& hint) {

@@ -56,17 +56,18 @@ bool PageControl::setCurrentPage(int index) {
   const int from = currentPage();
   if (index < 0 || index >= stack_->count()) return false;
   if (index != from && guard_ && !guard_(from, index)) {
-    const QSignalBlocker block(tabs_);
-    if (from < tabs_->count()) tabs_->setCurrentIndex(from);
+    markTab(from);
     return false;
   }
   stack_->setCurrentIndex(index);
-  {
-    const QSignalBlocker block(tabs_);
-    if (index < tabs_->count()) tabs_->setCurrentIndex(index);
-  }
+  markTab(index);
   if (index != from) emit pageChanged(from, index);
   return true;
+}
+
+void PageControl::markTab(int index) {
+  const QSignalBlocker block(tabs_);
+  if (index < tabs_->count()) tabs_->setCurrentIndex(index);
 }
 
 void PageControl::setTabCaption(int index, const QString& caption) {

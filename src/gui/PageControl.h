@@ -39,6 +39,8 @@ class PageControl : public QWidget {
 
  private:
   void onTabChosen(int index);
+  // Shows `index` as the current tab (pages without a tab leave it as it is).
+  void markTab(int index);
 
   QTabBar* tabs_;
   QStackedWidget* stack_;
