@@ -2,6 +2,10 @@
 # Compares arkwellbackup-archive with the tools a user would otherwise run, on
 # one folder, in one run: wall-time medians (hyperfine), archive sizes and our
 # peak memory (/usr/bin/time -v). Usage: bench/compare.sh [FOLDER] [RUNS]
+# Extraction goes to a RAM-backed folder (/dev/shm) unless BENCH_EXTRACT_DIR
+# names another: on a disk the file system's own work (allocating thousands of
+# inodes, more so right after the previous run deleted them) swamps both tools
+# and varies by tens of percent from run to run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 folder=$(realpath "${1:-/usr/include}")
@@ -13,11 +17,19 @@ ARKWELL_BUILD_DIR=build-release CMAKE_BUILD_TYPE=Release bash scripts/build.sh \
 tool=$(realpath build-release/bin/arkwellbackup-archive)
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/arkwell-bench-XXXXXX")
-trap 'rm -rf "$work"' EXIT
+if [ -n "${BENCH_EXTRACT_DIR:-}" ]; then
+  out=$(mktemp -d "$BENCH_EXTRACT_DIR/arkwell-extract-XXXXXX")
+elif [ -d /dev/shm ] && [ -w /dev/shm ]; then
+  out=$(mktemp -d /dev/shm/arkwell-extract-XXXXXX)
+else
+  out=$(mktemp -d "$work/extract-XXXXXX")
+fi
+trap 'rm -rf "$work" "$out"' EXIT
 results=bench/results
 mkdir -p "$results"
 
 echo "folder: $folder ($(du -sh "$folder" | cut -f1), $(find "$folder" -type f | wc -l) files), $(nproc) cores"
+echo "extracting into: $out ($(df --output=fstype "$out" | tail -1))"
 
 hf() { hyperfine --style basic --warmup 1 --runs "$runs" --export-json "$results/$1.json" "${@:2}" >/dev/null; }
 
@@ -30,18 +42,18 @@ hf create \
 tar -cf - "$folder" 2>/dev/null | pigz -1 -p2 > "$work/a.tar.gz"
 
 hf extract \
-  --prepare "rm -rf $work/x1 $work/x2; mkdir -p $work/x2" \
-  -n arkwell "$tool extract --keep-structure --to $work/x1 $work/a.KBU" \
-  -n tar+pigz "pigz -dc $work/a.tar.gz | tar -xf - -C $work/x2"
+  --prepare "rm -rf $out/x1 $out/x2; mkdir -p $out/x2" \
+  -n arkwell "$tool extract --keep-structure --to $out/x1 $work/a.KBU" \
+  -n tar+pigz "pigz -dc $work/a.tar.gz | tar -xf - -C $out/x2"
 
 hf test \
   -n arkwell "$tool test $work/a.KBU" \
   -n pigz "pigz -t $work/a.tar.gz"
 
 peak() { /usr/bin/time -v "$@" 2>&1 >/dev/null | awk -F': ' '/Maximum resident/ {print $2}'; }
-rm -rf "$work/x1"
+rm -rf "$out/x1" "$out/x2"
 create_kib=$(peak "$tool" create --recursive --level fastest "$work/m.KBU" "$folder")
-extract_kib=$(peak "$tool" extract --keep-structure --to "$work/x1" "$work/m.KBU")
+extract_kib=$(peak "$tool" extract --keep-structure --to "$out/x1" "$work/m.KBU")
 
 python3 - "$results" "$work" "$create_kib" "$extract_kib" <<'PY'
 import json, os, sys

@@ -3,7 +3,7 @@
 # missing (so a prepared machine starts at once). Run as root.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build pkg-config zlib1g-dev libgtest-dev qt6-base-dev "$@")
+packages=(g++ cmake ninja-build pkg-config zlib1g-dev libdeflate-dev libgtest-dev qt6-base-dev "$@")
 
 missing=()
 for p in "${packages[@]}"; do

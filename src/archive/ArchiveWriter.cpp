@@ -3,10 +3,12 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 #include "archive/ArchiveFormat.h"
+#include "archive/FileMeasurer.h"
 #include "archive/FileSelectionScanner.h"
 #include "platform/DosDateTime.h"
 #include "platform/FileAttributes.h"
@@ -19,6 +21,7 @@ namespace {
 
 constexpr const char* kChangedWhileReading = "File changed while reading: ";
 constexpr int kMaxEmptyReads = 4;
+constexpr size_t kMeasureWindow = 4096;
 
 std::string systemError(const std::string& action, const std::string& path, int err) {
   return action + " " + path + ": " + std::strerror(err);
@@ -56,28 +59,38 @@ std::vector<std::string> ArchiveWriter::expand(const std::vector<std::string>& f
 void ArchiveWriter::measure(std::vector<std::string>& files, std::string& identity) {
   std::vector<std::string> kept;
   kept.reserve(files.size());
+  std::vector<MeasuredFile> measured(std::min(files.size(), kMeasureWindow));
   size_t next = 0;
-  for (; next < files.size() && e_.continue_; ++next) {
-    const std::string& path = files[next];
-    counter(0, static_cast<int64_t>(kept.size()) + 1, "-1");
-    struct stat st {};
-    const int fd = openSourceFile(path, st);
-    if (fd < 0) {
-      TBackupFile::SkippedFiles.push_back(path);
-      continue;
+  while (next < files.size() && e_.continue_) {
+    // A window at a time keeps the memory small on any tree; events are
+    // raised in list order once the window is measured.
+    const size_t windowStart = next;
+    const size_t windowEnd = std::min(files.size(), next + kMeasureWindow);
+    measureFiles(files, windowStart, windowEnd, measured.data(), workers());
+    for (; next < windowEnd && e_.continue_; ++next) {
+      std::string& path = files[next];
+      counter(0, static_cast<int64_t>(kept.size()) + 1, "-1");
+      const MeasuredFile& m = measured[next - windowStart];
+      if (m.error != 0) {
+        TBackupFile::SkippedFiles.push_back(path);
+        continue;
+      }
+      e_.totalBytes_ += m.size;
+      if (e_.SaveFileID) {
+        identity += format::fileListLine(path, platform::toDosDateTime(m.modified), m.size);
+      }
+      kept.push_back(std::move(path));
     }
-    ::close(fd);
-    e_.totalBytes_ += st.st_size;
-    if (e_.SaveFileID) {
-      identity += format::fileListLine(path, platform::toDosDateTime(st.st_mtim.tv_sec), st.st_size);
-    }
-    kept.push_back(path);
   }
   // Entries not reached after a stop stay listed, as they were.
   for (; next < files.size(); ++next) {
     kept.push_back(std::move(files[next]));
   }
   files.swap(kept);
+}
+
+int ArchiveWriter::workers() const {
+  return e_.WorkerThreads > 0 ? e_.WorkerThreads : SourceReader::defaultWorkers();
 }
 
 bool ArchiveWriter::backup(const std::vector<std::string>& fileSpecs, const std::string& archiveName) {
@@ -132,8 +145,7 @@ bool ArchiveWriter::backup(const std::vector<std::string>& fileSpecs, const std:
   bool result = false;
   if (e_.continue_) {
     try {
-      const int workers = e_.WorkerThreads > 0 ? e_.WorkerThreads : SourceReader::defaultWorkers();
-      SourceReader source(files, zlibLevel(e_.CompressionLevel), workers);
+      SourceReader source(files, zlibLevel(e_.CompressionLevel), workers());
       source_ = &source;
       for (size_t i = 0; i < files.size() && e_.continue_; ++i) {
         const SourceReader::Opened opened = source.open(i);

@@ -27,6 +27,8 @@ class ArchiveWriter {
 
   std::vector<std::string> expand(const std::vector<std::string>& fileSpecs, const std::string& archiveName);
   void measure(std::vector<std::string>& files, std::string& identity);
+  // Threads that read and compress, the calling one included.
+  int workers() const;
   void storeFile(size_t index, const std::string& path, bool isFileList, const SourceReader::Opened& opened);
   void writeDataSection(const std::string& path, int64_t& remaining);
   void startNextVolume();

@@ -1,5 +1,6 @@
 #include "archive/BlockCodec.h"
 
+#include <libdeflate.h>
 #include <zlib.h>
 
 #include "archive/ArchiveError.h"
@@ -50,45 +51,33 @@ CompressedBlock BlockCompressor::compress(const char* input, size_t size, char* 
   throw CompressionFailure("the compressor failed (zlib code " + std::to_string(rc) + ")");
 }
 
+// Inflation is whole-buffer by nature here (one block in, at most one block
+// out), which libdeflate does several times faster than zlib's streaming
+// inflate; the bytes produced are the same for any valid stream.
 struct BlockInflater::State {
-  z_stream stream{};
+  libdeflate_decompressor* decompressor = nullptr;
 };
 
 BlockInflater::BlockInflater() : state_(std::make_unique<State>()) {
-  if (inflateInit2(&state_->stream, kWindowBits) != Z_OK) {
+  state_->decompressor = libdeflate_alloc_decompressor();
+  if (state_->decompressor == nullptr) {
     throw CompressionFailure("cannot open the decompressor");
   }
 }
 
 BlockInflater::~BlockInflater() {
-  inflateEnd(&state_->stream);
+  libdeflate_free_decompressor(state_->decompressor);
 }
 
 InflateResult BlockInflater::inflate(const char* input, size_t size, char* output, size_t& produced) {
-  z_stream& zs = state_->stream;
-  if (inflateReset(&zs) != Z_OK) {
-    throw CompressionFailure("cannot reset the decompressor");
+  size_t consumed = 0;
+  produced = 0;
+  switch (libdeflate_zlib_decompress_ex(state_->decompressor, input, size, output, format::kBlockSize, &consumed,
+                                        &produced)) {
+    case LIBDEFLATE_SUCCESS: return consumed == size ? InflateResult::ok : InflateResult::notOneStream;
+    case LIBDEFLATE_INSUFFICIENT_SPACE: return InflateResult::tooLarge;
+    default: return InflateResult::notOneStream;
   }
-  zs.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(input));
-  zs.avail_in = static_cast<uInt>(size);
-  zs.next_out = reinterpret_cast<Bytef*>(output);
-  zs.avail_out = static_cast<uInt>(format::kBlockSize);
-  const int rc = ::inflate(&zs, Z_FINISH);
-  produced = format::kBlockSize - zs.avail_out;
-  if (rc == Z_STREAM_END) {
-    return zs.avail_in == 0 ? InflateResult::ok : InflateResult::notOneStream;
-  }
-  if (rc == Z_MEM_ERROR) {
-    throw CompressionFailure("the decompressor ran out of memory");
-  }
-  if (rc == Z_BUF_ERROR && zs.avail_out == 0 && zs.avail_in > 0) {
-    return InflateResult::tooLarge;
-  }
-  if (rc == Z_BUF_ERROR && zs.avail_out == 0) {
-    // Output full and input used up, stream not ended: it needs more room.
-    return InflateResult::tooLarge;
-  }
-  return InflateResult::notOneStream;
 }
 
 }  // namespace arkwell::archive

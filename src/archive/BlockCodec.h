@@ -1,7 +1,8 @@
 #pragma once
-// Compression and inflation of single archive blocks. Each object keeps one
+// Compression and inflation of single archive blocks. A compressor keeps one
 // zlib state for its whole life and resets it per block, which yields the
-// same bytes as a fresh stream per block. Not thread-safe: one per thread.
+// same bytes as a fresh stream per block; an inflater keeps one decompressor.
+// Not thread-safe: one per thread.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -51,7 +52,7 @@ class BlockInflater {
   BlockInflater& operator=(const BlockInflater&) = delete;
 
   // Inflates one compressed block into `output` (kBlockSize bytes); sets
-  // `produced`. Throws CompressionFailure when zlib cannot be set up.
+  // `produced`. Throws CompressionFailure when it cannot be set up.
   InflateResult inflate(const char* input, size_t size, char* output, size_t& produced);
 
  private:

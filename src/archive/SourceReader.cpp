@@ -14,7 +14,18 @@ namespace arkwell::archive {
 
 namespace {
 
-constexpr size_t kSlotsPerWorker = 4;
+constexpr size_t kSlotsPerWorker = 8;
+// A block takes tens of microseconds: a short spin usually sees it through
+// without the system calls of sleeping and waking.
+constexpr int kSpins = 200;
+
+inline void pauseBriefly() {
+#if defined(__x86_64__) || defined(__i386__)
+  __builtin_ia32_pause();
+#else
+  std::this_thread::yield();
+#endif
+}
 
 // One read of up to `size` bytes, repeated until full or at the end of the
 // file, so block boundaries never depend on how the kernel splits reads.
@@ -67,14 +78,15 @@ SourceReader::SourceReader(const std::vector<std::string>& files, int zlibLevel,
     free_.push_back(slot.get());
     slots_.push_back(std::move(slot));
   }
+  jobs_ = std::vector<std::atomic<Slot*>>(slotCount);
   if (parallel_) {
     try {
-      for (int i = 0; i < workers; ++i) {
+      // The caller compresses too while it waits, so it counts as one worker.
+      for (int i = 1; i < workers; ++i) {
         workers_.emplace_back([this, zlibLevel] { workerLoop(zlibLevel); });
       }
     } catch (const std::system_error&) {
-      // No more threads to be had: compress on the threads that started.
-      if (workers_.empty()) parallel_ = false;
+      // No more threads to be had: the caller compresses what the others leave.
     }
   }
 }
@@ -91,6 +103,16 @@ SourceReader::~SourceReader() {
   }
 }
 
+SourceReader::Slot* SourceReader::claim() {
+  uint64_t next = claimed_.load();
+  while (next < produced_.load()) {
+    // Read before claiming: once `next` is claimed its ring place may be reused.
+    Slot* slot = jobs_[next % jobs_.size()].load();
+    if (claimed_.compare_exchange_weak(next, next + 1)) return slot;
+  }
+  return nullptr;
+}
+
 void SourceReader::workerLoop(int level) {
   std::unique_ptr<BlockCompressor> compressor;
   std::string setupFailure;
@@ -99,25 +121,30 @@ void SourceReader::workerLoop(int level) {
   } catch (const CompressionFailure& ex) {
     setupFailure = ex.what();
   }
-  std::unique_lock<std::mutex> lock(mutex_);
   for (;;) {
-    workReady_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
-    if (stopping_ && jobs_.empty()) return;
-    Slot* slot = jobs_.front();
-    jobs_.pop_front();
-    lock.unlock();
+    Slot* slot = claim();
+    for (int spin = 0; slot == nullptr && spin < kSpins; ++spin) {
+      pauseBriefly();
+      slot = claim();
+    }
+    if (slot == nullptr) {
+      std::unique_lock<std::mutex> lock(mutex_);
+      sleepers_.fetch_add(1);
+      workReady_.wait(lock, [this] { return stopping_ || claimed_.load() < produced_.load(); });
+      sleepers_.fetch_sub(1);
+      if (stopping_) return;
+      continue;
+    }
     if (compressor) {
       compressSlot(*compressor, *slot);
     } else {
       slot->failure = setupFailure;
     }
     slot->done.store(true);
-    // Only a waiting caller needs the lock round trip that makes the wake-up safe.
     if (callerWaiting_.load()) {
       { std::lock_guard<std::mutex> sync(mutex_); }
       workDone_.notify_all();
     }
-    lock.lock();
   }
 }
 
@@ -131,41 +158,38 @@ void SourceReader::compressSlot(BlockCompressor& compressor, Slot& slot) {
 
 void SourceReader::submit(const std::vector<Slot*>& batch) {
   if (batch.empty()) return;
-  {
-    std::lock_guard<std::mutex> lock(mutex_);
-    for (Slot* slot : batch) jobs_.push_back(slot);
+  uint64_t next = produced_.load();
+  for (Slot* slot : batch) {
+    jobs_[next % jobs_.size()].store(slot);
+    ++next;
   }
-  if (batch.size() == 1) {
-    workReady_.notify_one();
-  } else {
-    workReady_.notify_all();
-  }
-}
-
-void SourceReader::waitDone(Slot* slot) {
-  if (slot->done.load()) return;
-  std::unique_lock<std::mutex> lock(mutex_);
-  callerWaiting_.store(true);
-  workDone_.wait(lock, [slot] { return slot->done.load(); });
-  callerWaiting_.store(false);
-}
-
-// The block needed next, when no worker has taken it yet, is compressed
-// here rather than waited for: the caller would only sleep meanwhile.
-void SourceReader::takeOrWait(Slot* slot) {
-  if (slot->done.load()) return;
-  {
-    std::unique_lock<std::mutex> lock(mutex_);
-    const auto queued = std::find(jobs_.begin(), jobs_.end(), slot);
-    if (queued == jobs_.end()) {
-      lock.unlock();
-      waitDone(slot);
-      return;
+  produced_.store(next);
+  if (sleepers_.load() > 0) {
+    { std::lock_guard<std::mutex> sync(mutex_); }
+    if (batch.size() == 1) {
+      workReady_.notify_one();
+    } else {
+      workReady_.notify_all();
     }
-    jobs_.erase(queued);
   }
-  compressSlot(*local_, *slot);
-  slot->done.store(true);
+}
+
+// The caller never just sleeps while blocks wait unclaimed: it compresses
+// them itself, the one it waits for included.
+void SourceReader::waitDone(Slot* slot) {
+  while (!slot->done.load()) {
+    if (Slot* other = claim()) {
+      compressSlot(*local_, *other);
+      other->done.store(true);
+      continue;
+    }
+    for (int spin = 0; !slot->done.load() && spin < kSpins; ++spin) pauseBriefly();
+    if (slot->done.load()) return;
+    std::unique_lock<std::mutex> lock(mutex_);
+    callerWaiting_.store(true);
+    workDone_.wait(lock, [slot] { return slot->done.load(); });
+    callerWaiting_.store(false);
+  }
 }
 
 void SourceReader::release(Slot* slot) {
@@ -272,7 +296,7 @@ SourceReader::Block SourceReader::next() {
   }
   Slot* slot = file.slots.front();
   file.slots.pop_front();
-  takeOrWait(slot);
+  waitDone(slot);
   inUse_ = slot;
   if (!slot->failure.empty()) {
     throw CompressionFailure(slot->failure);

@@ -78,8 +78,10 @@ class SourceReader {
   void fill();
   FileAhead& openAhead(size_t index);
   void submit(const std::vector<Slot*>& batch);
+  // Blocks are taken strictly in the order they were submitted, by workers
+  // and by the caller alike; nullptr when none is waiting.
+  Slot* claim();
   void waitDone(Slot* slot);
-  void takeOrWait(Slot* slot);
   static void compressSlot(BlockCompressor& compressor, Slot& slot);
   void release(Slot* slot);
   // Every block read ahead for `file` goes back to the free slots.
@@ -98,12 +100,19 @@ class SourceReader {
   Slot* inUse_ = nullptr;
   std::unique_ptr<BlockCompressor> local_;
 
+  // Submitted blocks form a ring as large as the slot count: a block is
+  // submitted only from a free slot, so at most that many wait unclaimed.
+  std::vector<std::atomic<Slot*>> jobs_;
+  std::atomic<uint64_t> produced_{0};
+  std::atomic<uint64_t> claimed_{0};
+  // Sleeping is the slow path: a wake-up is a system call and a context
+  // switch, so submitters and workers only signal a side known to sleep.
+  std::atomic<int> sleepers_{0};
+  std::atomic<bool> callerWaiting_{false};
   std::mutex mutex_;
   std::condition_variable workReady_;
   std::condition_variable workDone_;
-  std::deque<Slot*> jobs_;
   bool stopping_ = false;
-  std::atomic<bool> callerWaiting_{false};
   std::vector<Slot*> batch_;
   std::vector<std::thread> workers_;
 };

@@ -43,6 +43,8 @@ std::vector<std::string> everythingBelow(const std::string& folder) {
 TEST(DamagedArchive, EveryKindOfDamageEndsWithInvalidArchiveAndNamesFileAndOffset) {
   const std::string tooBig = zlibOf(std::string(16385, '\0'));
   const std::string good = zlibOf("hello");
+  std::string badCheck = good;
+  badCheck.back() = static_cast<char>(badCheck.back() ^ 0x01);  // Adler-32 no longer matches
   struct Case {
     const char* label;
     std::string bytes;
@@ -54,6 +56,8 @@ TEST(DamagedArchive, EveryKindOfDamageEndsWithInvalidArchiveAndNamesFileAndOffse
       {"block that is no zlib stream", entryStart().int32(6).bytes("garbag").terminator().endMarker().str()},
       {"zlib stream with bytes after it",
        entryStart().int32(static_cast<int32_t>(good.size() + 2)).bytes(good + "!!").terminator().endMarker().str()},
+      {"zlib stream with a wrong check value",
+       entryStart().int32(static_cast<int32_t>(badCheck.size())).bytes(badCheck).terminator().endMarker().str()},
       {"truncated zlib stream",
        entryStart().int32(static_cast<int32_t>(good.size() - 3)).bytes(good.substr(0, good.size() - 3)).str()},
       {"negative name length", ArchiveBuilder().header("t", 0, 0).int32(-5).bytes("abcdefgh").str()},
