@@ -2,7 +2,8 @@
 // Reads the files of a backup in list order, block by block, and compresses
 // each block. With more than one worker it reads ahead on the calling thread
 // (into later files too) while worker threads compress, and hands blocks back
-// strictly in order: the blocks are exactly those a one-thread reader makes,
+// strictly in order; the calling thread compresses too whenever it would
+// otherwise wait, so it is one of the workers: the blocks are exactly those a one-thread reader makes,
 // since block boundaries depend only on the file contents. The number of
 // blocks in flight is fixed, so memory does not grow with file or tree size.
 //
@@ -40,7 +41,8 @@ class SourceReader {
     CompressedBlock compressed;
   };
 
-  // workers <= 1: everything on the calling thread.
+  // workers: threads that compress, the calling one included; <= 1 keeps
+  // everything on the calling thread.
   SourceReader(const std::vector<std::string>& files, int zlibLevel, int workers);
   ~SourceReader();
   SourceReader(const SourceReader&) = delete;
