@@ -21,7 +21,8 @@ namespace {
 
 constexpr const char* kChangedWhileReading = "File changed while reading: ";
 constexpr int kMaxEmptyReads = 4;
-constexpr size_t kMeasureWindow = 4096;
+// Small enough that a stop asked for while measuring takes effect soon.
+constexpr size_t kMeasureWindow = 512;
 
 std::string systemError(const std::string& action, const std::string& path, int err) {
   return action + " " + path + ": " + std::strerror(err);

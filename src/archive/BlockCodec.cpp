@@ -53,9 +53,12 @@ CompressedBlock BlockCompressor::compress(const char* input, size_t size, char* 
 
 // Inflation is whole-buffer by nature here (one block in, at most one block
 // out), which libdeflate does several times faster than zlib's streaming
-// inflate; the bytes produced are the same for any valid stream.
+// inflate; the bytes produced are the same for any valid stream. A block it
+// refuses is judged again by zlib, so that damage is named as before.
 struct BlockInflater::State {
   libdeflate_decompressor* decompressor = nullptr;
+  z_stream judge{};
+  bool judgeOpen = false;
 };
 
 BlockInflater::BlockInflater() : state_(std::make_unique<State>()) {
@@ -67,17 +70,47 @@ BlockInflater::BlockInflater() : state_(std::make_unique<State>()) {
 
 BlockInflater::~BlockInflater() {
   libdeflate_free_decompressor(state_->decompressor);
+  if (state_->judgeOpen) inflateEnd(&state_->judge);
 }
 
 InflateResult BlockInflater::inflate(const char* input, size_t size, char* output, size_t& produced) {
   size_t consumed = 0;
   produced = 0;
-  switch (libdeflate_zlib_decompress_ex(state_->decompressor, input, size, output, format::kBlockSize, &consumed,
-                                        &produced)) {
-    case LIBDEFLATE_SUCCESS: return consumed == size ? InflateResult::ok : InflateResult::notOneStream;
-    case LIBDEFLATE_INSUFFICIENT_SPACE: return InflateResult::tooLarge;
-    default: return InflateResult::notOneStream;
+  if (libdeflate_zlib_decompress_ex(state_->decompressor, input, size, output, format::kBlockSize, &consumed,
+                                    &produced) == LIBDEFLATE_SUCCESS &&
+      consumed == size) {
+    return InflateResult::ok;
   }
+  return judgeDamage(input, size, output, produced);
+}
+
+InflateResult BlockInflater::judgeDamage(const char* input, size_t size, char* output, size_t& produced) {
+  z_stream& zs = state_->judge;
+  if (!state_->judgeOpen) {
+    if (inflateInit2(&zs, kWindowBits) != Z_OK) {
+      throw CompressionFailure("cannot open the decompressor");
+    }
+    state_->judgeOpen = true;
+  } else if (inflateReset(&zs) != Z_OK) {
+    throw CompressionFailure("cannot reset the decompressor");
+  }
+  zs.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(input));
+  zs.avail_in = static_cast<uInt>(size);
+  zs.next_out = reinterpret_cast<Bytef*>(output);
+  zs.avail_out = static_cast<uInt>(format::kBlockSize);
+  const int rc = ::inflate(&zs, Z_FINISH);
+  produced = format::kBlockSize - zs.avail_out;
+  if (rc == Z_STREAM_END) {
+    return zs.avail_in == 0 ? InflateResult::ok : InflateResult::notOneStream;
+  }
+  if (rc == Z_MEM_ERROR) {
+    throw CompressionFailure("the decompressor ran out of memory");
+  }
+  if (rc == Z_BUF_ERROR && zs.avail_out == 0) {
+    // Output full and the stream not ended: it needs more room.
+    return InflateResult::tooLarge;
+  }
+  return InflateResult::notOneStream;
 }
 
 }  // namespace arkwell::archive

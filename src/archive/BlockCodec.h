@@ -56,6 +56,8 @@ class BlockInflater {
   InflateResult inflate(const char* input, size_t size, char* output, size_t& produced);
 
  private:
+  InflateResult judgeDamage(const char* input, size_t size, char* output, size_t& produced);
+
   struct State;
   std::unique_ptr<State> state_;
 };

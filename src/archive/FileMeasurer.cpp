@@ -14,7 +14,23 @@
 namespace arkwell::archive {
 
 namespace {
-constexpr size_t kChunk = 64;  // files taken at a time, so threads rarely meet
+
+constexpr size_t kChunk = 32;  // files taken at a time, so threads rarely meet
+
+MeasuredFile measureOne(const std::string& path) {
+  struct stat st {};
+  const int fd = openSourceFile(path, st);
+  if (fd < 0) {
+    return {errno == 0 ? EIO : errno, 0, 0};
+  }
+  ::close(fd);
+  return {0, st.st_size, st.st_mtim.tv_sec};
+}
+
+bool outOfDescriptors(int error) {
+  return error == EMFILE || error == ENFILE;
+}
+
 }  // namespace
 
 void measureFiles(const std::vector<std::string>& files, size_t begin, size_t end, MeasuredFile* out, int threads) {
@@ -24,20 +40,11 @@ void measureFiles(const std::vector<std::string>& files, size_t begin, size_t en
       const size_t first = next.fetch_add(kChunk);
       if (first >= end) return;
       const size_t last = std::min(end, first + kChunk);
-      for (size_t i = first; i < last; ++i) {
-        MeasuredFile& m = out[i - begin];
-        struct stat st {};
-        const int fd = openSourceFile(files[i], st);
-        if (fd < 0) {
-          m = MeasuredFile{errno == 0 ? EIO : errno, 0, 0};
-          continue;
-        }
-        ::close(fd);
-        m = MeasuredFile{0, st.st_size, st.st_mtim.tv_sec};
-      }
+      for (size_t i = first; i < last; ++i) out[i - begin] = measureOne(files[i]);
     }
   };
   std::vector<std::thread> helpers;
+  helpers.reserve(static_cast<size_t>(std::max(threads, 1)));  // no allocation once threads run
   const size_t wanted = (end - begin) / kChunk;
   try {
     for (int i = 1; i < threads && static_cast<size_t>(i) <= wanted; ++i) helpers.emplace_back(work);
@@ -46,6 +53,11 @@ void measureFiles(const std::vector<std::string>& files, size_t begin, size_t en
   }
   work();
   for (std::thread& t : helpers) t.join();
+  // Several files open at once may exceed the descriptor limit where one at
+  // a time would not: such a file is no verdict, so it is measured again alone.
+  for (size_t i = begin; i < end; ++i) {
+    if (outOfDescriptors(out[i - begin].error)) out[i - begin] = measureOne(files[i]);
+  }
 }
 
 }  // namespace arkwell::archive

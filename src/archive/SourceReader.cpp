@@ -15,6 +15,9 @@ namespace arkwell::archive {
 namespace {
 
 constexpr size_t kSlotsPerWorker = 8;
+// Files held open ahead of their turn, whatever the number of workers: many
+// cores must not eat up the process's file descriptors.
+constexpr size_t kMaxFilesAhead = 64;
 // A block takes tens of microseconds: a short spin usually sees it through
 // without the system calls of sleeping and waking.
 constexpr int kSpins = 200;
@@ -80,6 +83,7 @@ SourceReader::SourceReader(const std::vector<std::string>& files, int zlibLevel,
   }
   jobs_ = std::vector<std::atomic<Slot*>>(slotCount);
   if (parallel_) {
+    workers_.reserve(static_cast<size_t>(workers));  // no allocation once threads run
     try {
       // The caller compresses too while it waits, so it counts as one worker.
       for (int i = 1; i < workers; ++i) {
@@ -225,8 +229,18 @@ void SourceReader::fill() {
     FileAhead* file = nullptr;
     if (!ahead_.empty() && !ahead_.back().stopped) {
       file = &ahead_.back();
-    } else if (nextToOpen_ < files_.size() && ahead_.size() < slots_.size()) {
+    } else if (nextToOpen_ < files_.size() && !opensPaused_ &&
+               ahead_.size() < std::min(slots_.size(), kMaxFilesAhead)) {
       file = &openAhead(nextToOpen_);
+      const int error = file->opened.error;
+      if ((error == EMFILE || error == ENFILE) && ahead_.size() > 1) {
+        // Out of descriptors is no verdict on a file opened early: it is
+        // opened again at its turn, once the files before it are closed.
+        nextToOpen_ = file->index;
+        ahead_.pop_back();
+        opensPaused_ = true;
+        break;
+      }
       if (file->stopped) continue;
     } else {
       break;
@@ -235,6 +249,7 @@ void SourceReader::fill() {
     free_.pop_back();
     slot->got = readBlock(file->fd, slot->input.data(), slot->input.size());
     slot->error = slot->got < 0 ? errno : 0;
+    slot->failure.clear();
     file->slots.push_back(slot);
     if (slot->got < 0) {
       slot->done = true;  // nothing to compress; the writer reports it in turn
@@ -244,7 +259,6 @@ void SourceReader::fill() {
     file->remaining -= slot->got;
     // An empty read means the file shrank: the writer reads on by itself.
     file->stopped = file->remaining <= 0 || slot->got == 0;
-    slot->failure.clear();
     slot->done.store(false);
     batch_.push_back(slot);
   }
@@ -254,6 +268,7 @@ void SourceReader::fill() {
 
 SourceReader::Opened SourceReader::open(size_t index) {
   releaseInUse();
+  opensPaused_ = false;
   while (!ahead_.empty() && ahead_.front().index < index) dropFront();
   if (ahead_.empty() || ahead_.front().index != index) {
     // Not reached by the reader ahead (or passed over): start here.

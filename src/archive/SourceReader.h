@@ -97,6 +97,7 @@ class SourceReader {
   bool parallel_;
   std::deque<FileAhead> ahead_;
   size_t nextToOpen_ = 0;
+  bool opensPaused_ = false;  // no descriptor left: open no more ahead until the next turn
   std::vector<std::unique_ptr<Slot>> slots_;
   std::vector<Slot*> free_;
   Slot* inUse_ = nullptr;

@@ -77,6 +77,36 @@ TEST(ArchiveFormat, BlocksAreRawWhenCompressionCannotShrinkThem) {
   }
 }
 
+TEST(ArchiveFormat, InflaterNamesEachKindOfDamage) {
+  const std::string fullBlock(format::kBlockSize, 'z');
+  const std::string full = test::zlibStream(fullBlock);
+  const std::string good = test::zlibStream("hello");
+  std::string badCheck = good;
+  badCheck.back() = static_cast<char>(badCheck.back() ^ 0x01);
+  struct Case {
+    const char* label;
+    std::string stream;
+    InflateResult expected;
+  };
+  const Case cases[] = {
+      {"a full block", full, InflateResult::ok},
+      {"more than a block", test::zlibStream(fullBlock + "z"), InflateResult::tooLarge},
+      // Output full and no check value yet: it cannot tell a cut from more data.
+      {"a full block cut before its check value", full.substr(0, full.size() - 4), InflateResult::tooLarge},
+      {"bytes after the stream", good + "!!", InflateResult::notOneStream},
+      {"a wrong check value", badCheck, InflateResult::notOneStream},
+      {"a cut inside the stream", good.substr(0, good.size() - 3), InflateResult::notOneStream},
+      {"no zlib stream at all", "garbag", InflateResult::notOneStream},
+  };
+  BlockInflater inflater;
+  std::string out(format::kBlockSize, '\0');
+  for (const Case& c : cases) {
+    size_t produced = 0;
+    EXPECT_EQ(inflater.inflate(c.stream.data(), c.stream.size(), out.data(), produced), c.expected) << c.label;
+    if (c.expected == InflateResult::ok) EXPECT_EQ(out.substr(0, produced), fullBlock) << c.label;
+  }
+}
+
 TEST(ArchiveFormat, ReusedCompressorGivesTheBytesOfAFreshOne) {
   BlockCompressor reused(zlibLevel(clDefault));
   for (uint32_t seed = 1; seed <= 5; ++seed) {

@@ -37,6 +37,17 @@ void setMtime(const std::string& path, std::time_t moment) {
   }
 }
 
+std::string zlibStream(const std::string& data, int level) {
+  uLongf size = compressBound(static_cast<uLong>(data.size()));
+  std::string out(size, '\0');
+  if (compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(data.data()),
+                static_cast<uLong>(data.size()), level) != Z_OK) {
+    throw std::runtime_error("zlib failed in a test");
+  }
+  out.resize(size);
+  return out;
+}
+
 ArchiveBuilder& ArchiveBuilder::header(const std::string& title, int64_t totalBytes, int64_t fileCount) {
   bytes_ += fmt::encodeHeader(title, totalBytes, fileCount);
   return *this;
@@ -58,15 +69,9 @@ ArchiveBuilder& ArchiveBuilder::marker() {
 }
 
 ArchiveBuilder& ArchiveBuilder::compressedBlock(const std::string& data, int level) {
-  uLongf size = compressBound(static_cast<uLong>(data.size()));
-  std::string out(size, '\0');
-  if (compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(data.data()),
-                static_cast<uLong>(data.size()), level) != Z_OK) {
-    throw std::runtime_error("zlib failed in a test");
-  }
-  out.resize(size);
-  int32(static_cast<int32_t>(size));
-  bytes_ += out;
+  const std::string stream = zlibStream(data, level);
+  int32(static_cast<int32_t>(stream.size()));
+  bytes_ += stream;
   return *this;
 }
 

@@ -17,6 +17,8 @@ std::string randomBytes(size_t size, uint32_t seed);
 // Compressible text from a seed.
 std::string textBytes(size_t size, uint32_t seed);
 void setMtime(const std::string& path, std::time_t moment);
+// One complete zlib stream of `data`.
+std::string zlibStream(const std::string& data, int level = 9);
 
 // Builds archive bytes record by record.
 class ArchiveBuilder {

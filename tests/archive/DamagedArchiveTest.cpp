@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <zlib.h>
 
 #include <filesystem>
 
@@ -14,15 +13,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::ArchiveBuilder;
-
-std::string zlibOf(const std::string& data) {
-  uLongf size = compressBound(static_cast<uLong>(data.size()));
-  std::string out(size, '\0');
-  compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(data.data()),
-            static_cast<uLong>(data.size()), 9);
-  out.resize(size);
-  return out;
-}
 
 ArchiveBuilder entryStart(const std::string& name = "/d/a.txt") {
   ArchiveBuilder b;
@@ -41,8 +31,8 @@ std::vector<std::string> everythingBelow(const std::string& folder) {
 }
 
 TEST(DamagedArchive, EveryKindOfDamageEndsWithInvalidArchiveAndNamesFileAndOffset) {
-  const std::string tooBig = zlibOf(std::string(16385, '\0'));
-  const std::string good = zlibOf("hello");
+  const std::string tooBig = test::zlibStream(std::string(16385, '\0'));
+  const std::string good = test::zlibStream("hello");
   std::string badCheck = good;
   badCheck.back() = static_cast<char>(badCheck.back() ^ 0x01);  // Adler-32 no longer matches
   struct Case {

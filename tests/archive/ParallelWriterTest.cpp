@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <filesystem>
 
 #include "archive/ArchiveFormat.h"
 #include "archive/ArchiveTestSupport.h"
@@ -107,6 +110,31 @@ TEST(ParallelWriter, AFileDeletedBeforeItsTurnIsPassedOverEvenWhenReadAhead) {
     EXPECT_EQ(parsed.fileCount, 3) << "the header counts what was measured";
     EXPECT_EQ(engine.FilesDone(), 2);
   }
+}
+
+// Many workers must not run the process out of file descriptors: a file that
+// cannot be opened early, while measuring or reading ahead, waits for its turn.
+TEST(ParallelWriter, RunningOutOfDescriptorsEarlyNeverSkipsAFile) {
+  test::TempDir dir;
+  for (int i = 0; i < 120; ++i) {
+    test::writeFile(dir / ("src/" + std::to_string(1000 + i) + ".txt"), i % 3 == 0 ? "" : "x");
+  }
+  const Outcome single = run(dir, 1, 0, 0, "one");
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+  const auto open = static_cast<rlim_t>(
+      std::distance(std::filesystem::directory_iterator("/proc/self/fd"), std::filesystem::directory_iterator()));
+  rlimit low = saved;
+  low.rlim_cur = open + 3;
+  ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &low), 0);
+  TBackupFile::SkippedFiles.clear();
+  const Outcome many = run(dir, 16, 0, 0, "many");
+  const std::vector<std::string> skipped = TBackupFile::SkippedFiles;
+  ::setrlimit(RLIMIT_NOFILE, &saved);
+  EXPECT_TRUE(many.result);
+  EXPECT_TRUE(skipped.empty()) << skipped.front();
+  EXPECT_EQ(many.events, single.events);
+  EXPECT_TRUE(many.volumes == single.volumes);
 }
 
 }  // namespace
