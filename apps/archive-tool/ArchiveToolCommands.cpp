@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ProgressBar.h"
+#include "TerminalText.h"
 #include "archive/ArchiveError.h"
 #include "archive/ArchiveFormat.h"
 #include "archive/BackupFile.h"
@@ -22,6 +23,8 @@ namespace arkwell::tool {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr size_t kUnreadableLinesShown = 10;
 using archive::TBackupFile;
 
 // Engine texts name their file as a rule; this makes sure of it.
@@ -78,7 +81,7 @@ void ArchiveToolCommands::reportEngineError(const TBackupFile& engine, const std
   } else if (engine.ErrorMessage().empty()) {
     err_ << "error " << engine.ErrorCode() << ": " << archive::errorText(engine.ErrorCode()) << ": " << archive << '\n';
   } else {
-    err_ << "error " << engine.ErrorCode() << ": " << engine.ErrorMessage() << '\n';
+    err_ << "error " << engine.ErrorCode() << ": " << terminalSafe(engine.ErrorMessage()) << '\n';
   }
 }
 
@@ -166,10 +169,11 @@ int ArchiveToolCommands::list(const ArchiveToolOptions& options) {
     return 1;
   }
 
-  out_ << "Title: " << title << '\n'
+  out_ << "Title: " << terminalSafe(title) << '\n'
        << "Files: " << engine.FileCount() << '\n'
        << "Bytes: " << engine.TotalBytes() << '\n';
   int status = 0;
+  size_t unreadable = 0;
   for (size_t i = 0; i < lines.size(); ++i) {
     std::string_view line = lines[i];
     while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) {
@@ -180,11 +184,18 @@ int ArchiveToolCommands::list(const ArchiveToolOptions& options) {
     }
     const auto entry = archive::format::parseFileListLine(line);
     if (!entry) {
-      err_ << options.archive << ": unreadable file list line " << i + 1 << ": " << line << '\n';
+      // A damaged list can hold millions of such lines: name the first few.
+      if (++unreadable <= kUnreadableLinesShown) {
+        err_ << options.archive << ": unreadable file list line " << i + 1 << ": " << terminalSafe(line) << '\n';
+      }
       status = 1;
       continue;
     }
-    out_ << entry->size << '\t' << platform::formatDosDateTime(entry->fileDate) << '\t' << entry->path << '\n';
+    out_ << entry->size << '\t' << platform::formatDosDateTime(entry->fileDate) << '\t' << terminalSafe(entry->path)
+         << '\n';
+  }
+  if (unreadable > kUnreadableLinesShown) {
+    err_ << options.archive << ": " << unreadable - kUnreadableLinesShown << " more unreadable file list lines\n";
   }
   // An empty list and a missing one read alike; with no files both are right.
   if (lines.empty() && engine.FileCount() > 0) {
@@ -226,7 +237,7 @@ int ArchiveToolCommands::extract(const ArchiveToolOptions& options) {
 
   out_ << engine.FilesDone() << " files written\n";
   for (const std::string& refused : engine.RefusedFiles()) {
-    err_ << "refused: " << refused << '\n';
+    err_ << "refused: " << terminalSafe(refused) << '\n';
   }
   if (!ok) {
     reportEngineError(engine, options.archive, "restore");

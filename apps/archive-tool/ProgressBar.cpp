@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "TerminalText.h"
+
 namespace arkwell::tool {
 
 namespace {
@@ -55,7 +57,7 @@ std::string renderProgressLine(int percent, std::string_view file, int width) {
   }
   const int room = usable - static_cast<int>(line.size()) - 2;
   if (!file.empty() && room >= 8) {
-    line += "  " + shortenPath(file, static_cast<size_t>(room));
+    line += "  " + shortenPath(terminalSafe(file), static_cast<size_t>(room));
   }
   return line;
 }

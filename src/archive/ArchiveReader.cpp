@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -18,6 +19,9 @@ namespace {
 // A stored file list beyond this is refused: a few bytes of archive can
 // inflate to many megabytes, and the list is held in memory.
 constexpr size_t kMaxFileListBytes = 256u * 1024 * 1024;
+// Each line costs a string beside its bytes: a list of millions of tiny
+// lines would take gigabytes while staying under the byte limit.
+constexpr size_t kMaxFileListLines = 4u * 1000 * 1000;
 // How often a missing volume is asked for before the restore gives up.
 constexpr int kMaxVolumeRequests = 100;
 
@@ -381,6 +385,8 @@ void ArchiveReader::readInfo(const std::string& archiveName, std::vector<std::st
       if (length > 0) {
         const std::string name = readName(length, "record name");
         if (name == format::kFileListName) {
+          const std::string listVolume = in_.path();
+          const int64_t listAt = in_.offset() - 4 - length;
           readInt32("file date");
           e_.continue_ = true;
           std::string text;
@@ -394,6 +400,11 @@ void ArchiveReader::readInfo(const std::string& archiveName, std::vector<std::st
             if (!format::isLinkName(link)) break;
             if (!switchVolume(linkedVolume(link, at), false)) break;
             readDataSection(Sink::memory, nullptr, &text);
+          }
+          if (static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) > kMaxFileListLines) {
+            throw ArchiveFormatError(
+                listVolume, listAt,
+                "the stored file list has more than " + std::to_string(kMaxFileListLines) + " lines");
           }
           *fileList = splitLines(text);
         }

@@ -112,6 +112,26 @@ TEST(DamagedArchive, ReadArchiveInfoReportsDamageAndAbortsOnlyWhenUnreadable) {
   EXPECT_FALSE(engine.Restore(dir / "missing.KBU", dir / "out"));
 }
 
+// Millions of tiny lines stay under the byte limit of the list but would
+// take gigabytes as separate strings.
+TEST(DamagedArchive, AFileListOfTooManyLinesIsDamage) {
+  test::TempDir dir;
+  ArchiveBuilder b;
+  b.header("t", 0, 0).name("FILE:LIST").int32(0).marker();
+  constexpr size_t kLinesPerBlock = 5461;  // "a\r\n" each: 16383 bytes
+  std::string chunk;
+  for (size_t i = 0; i < kLinesPerBlock; ++i) chunk += "a\r\n";
+  for (size_t done = 0; done <= 4000000; done += kLinesPerBlock) b.compressedBlock(chunk);
+  b.terminator().endMarker().save(dir / "many.KBU");
+  TBackupFile engine;
+  std::vector<std::string> list;
+  std::string title;
+  engine.ReadArchiveInfo(dir / "many.KBU", &list, title);
+  EXPECT_EQ(engine.ErrorCode(), 5);
+  EXPECT_NE(engine.ErrorMessage().find("more than 4000000 lines"), std::string::npos) << engine.ErrorMessage();
+  EXPECT_TRUE(list.empty());
+}
+
 TEST(DamagedArchive, UnsafeNamesAreRefusedWhileTheOtherFilesAreRestored) {
   test::TempDir dir;
   ArchiveBuilder()

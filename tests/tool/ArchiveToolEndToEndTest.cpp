@@ -368,5 +368,28 @@ TEST_F(ArchiveToolRun, TruncatedArchiveFailsTestNamingIt) {
   EXPECT_TRUE(tested.err.starts_with("error ")) << tested;
 }
 
+// Linux names may hold escape sequences and line breaks: a listing shows
+// them as '?' and, when they break the stored list, names the first few
+// unreadable lines only.
+TEST_F(ArchiveToolRun, ListingShowsControlCharactersSafelyAndFewUnreadableLines) {
+  const std::string odd = root_ + "/odd";
+  writeFile(odd + "/bell\aand\x1b[31mred.txt", "x");
+  for (int i = 0; i < 12; ++i) writeFile(odd + "/line" + std::to_string(10 + i) + "\nbreak", "y");
+  const std::string archive = root_ + "/odd.kbu";
+  ASSERT_EQ(run({"create", "--recursive", archive, odd}).exitCode, 0);
+
+  const RunResult listed = run({"list", archive});
+  EXPECT_EQ(listed.exitCode, 1) << listed;
+  EXPECT_NE(listed.out.find("\t" + odd + "/bell?and?[31mred.txt\n"), std::string::npos) << listed;
+  EXPECT_EQ(listed.out.find_first_of("\a\x1b"), std::string::npos) << listed;
+  size_t named = 0;
+  for (size_t at = listed.err.find("unreadable file list line "); at != std::string::npos;
+       at = listed.err.find("unreadable file list line ", at + 1)) {
+    ++named;
+  }
+  EXPECT_EQ(named, 10u) << listed;
+  EXPECT_NE(listed.err.find(archive + ": 2 more unreadable file list lines\n"), std::string::npos) << listed;
+}
+
 }  // namespace
 }  // namespace arkwell::tool
