@@ -12,6 +12,10 @@ bool lessIgnoringCase(const QString& a, const QString& b) {
   return a.compare(b, Qt::CaseInsensitive) < 0;
 }
 
+QString fragmentOf(const QString& entry) {
+  return entry.toUpper().replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+
 }  // namespace
 
 QStringList IgnoreList::defaultEntries() {
@@ -22,13 +26,8 @@ QStringList IgnoreList::defaultEntries() {
 
 void IgnoreList::setEntries(const QStringList& entries) {
   entries_.clear();
-  for (const QString& entry : entries) insert(entry);
-  updateFragments();
-}
-
-void IgnoreList::updateFragments() {
   fragments_.clear();
-  for (const QString& entry : entries_) fragments_ << entry.toUpper().replace(QLatin1Char('\\'), QLatin1Char('/'));
+  for (const QString& entry : entries) insert(entry);
 }
 
 int IgnoreList::insert(const QString& text) {
@@ -38,14 +37,14 @@ int IgnoreList::insert(const QString& text) {
   if (at != entries_.end() && at->compare(entry, Qt::CaseInsensitive) == 0) return -1;
   const auto index = at - entries_.begin();
   entries_.insert(index, entry);
-  updateFragments();
+  fragments_.insert(index, fragmentOf(entry));
   return static_cast<int>(index);
 }
 
 QString IgnoreList::removeAt(int index) {
   if (index < 0 || index >= entries_.size()) return {};
   QString removed = entries_.takeAt(index);
-  updateFragments();
+  fragments_.removeAt(index);
   return removed;
 }
 

@@ -36,8 +36,6 @@ class IgnoreList {
   void save(const QString& path) const;
 
  private:
-  void updateFragments();
-
   QStringList entries_;
   QStringList fragments_;  // entries_ as pathFragments() gives them
 };

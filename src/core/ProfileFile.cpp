@@ -34,9 +34,7 @@ ProfileFile::ProfileFile(QString path) : path_(std::move(path)) {
   const std::optional<QStringList> lines = readTextLines(path_);
   existed_ = lines.has_value();
   if (!lines) return;
-  for (qsizetype i = 0; i < lines->size(); ++i) {
-    QString text = lines->at(i);
-    if (i == 0 && text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+  for (const QString& text : *lines) {
     const QString trimmed = text.trimmed();
     if (trimmed.startsWith(QLatin1Char('['))) {
       const int close = trimmed.indexOf(QLatin1Char(']'));

@@ -30,7 +30,7 @@ enum class DetailField {
   CurrentFile,
   Result,
 };
-inline constexpr int kDetailFieldCount = 11;
+inline constexpr int kDetailFieldCount = static_cast<int>(DetailField::Result) + 1;
 
 // The kinds of run the host keeps a busy flag for.
 enum class RunKind { DiskRun, DiskRestore, FtpRun, FtpListing, ImmediateRun };

@@ -107,6 +107,7 @@ bool loadSettings(const QString& path, Settings& s, const QString& reportsFolder
   }
   s.mailSubject = str("Mail", "Subject");
   s.language = ini.readString(QStringLiteral("Gui"), QStringLiteral("Taal"), kDefaultLanguage);
+  if (s.language.trimmed().isEmpty()) s.language = kDefaultLanguage;
 
   if (s.reportsSaveDir.trimmed().isEmpty() && !reportsFolder.isEmpty() && QDir().mkpath(reportsFolder)) {
     s.reportsSaveDir = reportsFolder;

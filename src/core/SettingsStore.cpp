@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "core/CoreError.h"
@@ -95,8 +96,7 @@ void load(const Stored& t) {
 
 void LoadJobTables(const PathRecord& paths, ProgramData& data) {
   const auto tables = storedTables(paths, data);
-  load(tables[0]);  // disk jobs
-  load(tables[1]);  // FTP jobs
+  for (const auto& t : std::span(tables).first(2)) load(t);  // disk and FTP jobs
 }
 
 QStringList loadProgramData(const PathRecord& paths, ProgramData& data) {
@@ -128,8 +128,7 @@ void SaveAllSettings(const PathRecord& paths, const ProgramData& data, const QSt
   const auto readable = [&](const QString& path) { return !data.unreadableFiles.contains(path); };
   const auto tables = storedTables(paths, data);
   const auto& schedule = tables.back();
-  for (const auto& t : tables) {
-    if (&t == &schedule) break;
+  for (const auto& t : std::span(tables).first(tables.size() - 1)) {
     if (readable(t.path)) saveTableFile(t.path, t.table);
     widths(t.layout.gridName);
   }

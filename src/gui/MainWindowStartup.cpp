@@ -61,7 +61,6 @@ void MainWindow::createSteps() {
   resize(1024, 700);
   notesPage_->load();
   settingsPage_->load();
-  if (data_.settings.language.trimmed().isEmpty()) data_.settings.language = core::kDefaultLanguage;
   fillLanguageBox();
   ApplyTexts();
 

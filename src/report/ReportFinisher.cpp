@@ -8,23 +8,6 @@
 #include "report/ReportFiles.h"
 
 namespace arkwell::report {
-namespace {
-
-// Discards the report however finishReport is left, so a failure that
-// reaches the caller never leaves a half-finished report open.
-class DiscardOnExit {
- public:
-  explicit DiscardOnExit(RunReport& report) : report_(report) {}
-  ~DiscardOnExit() { report_.discard(); }
-  DiscardOnExit(const DiscardOnExit&) = delete;
-  DiscardOnExit& operator=(const DiscardOnExit&) = delete;
-
- private:
-  RunReport& report_;
-};
-
-}  // namespace
-
 ReportOptions reportOptions(const core::Settings& settings, const QString& mailFailedText) {
   ReportOptions options;
   options.mail = settings.mailSend;
@@ -40,9 +23,9 @@ FinishedReport finishReport(RunReport& report, const ReportOptions& options, con
                             const std::function<void(const QStringList& lines)>& sendMail) {
   FinishedReport result;
   if (!report.isOpen()) return result;
-  const DiscardOnExit discard(report);
-
+  // Closed before anything can fail, so no failure leaves it half-finished.
   result.lines = report.lines();
+  report.discard();
   if (options.mail && options.internetAccess != 0 && sendMail) {
     try {
       sendMail(result.lines);

@@ -7,16 +7,14 @@ namespace arkwell::report {
 void RunReport::StartReport() {
   lines_ = {QStringLiteral("Report Backup/Restore Arkwell Backup"),
             QStringLiteral("Program version: ") + core::FileVersionString(), QString(25, QLatin1Char('-')), QString()};
-  open_ = true;
 }
 
 void RunReport::AddReportLine(const QString& line) {
-  if (open_) lines_.append(line);
+  if (isOpen()) lines_.append(line);
 }
 
 void RunReport::discard() {
   lines_.clear();
-  open_ = false;
 }
 
 QString fileDetailLine(int number, const QString& path) {

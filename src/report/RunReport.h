@@ -15,12 +15,12 @@ class RunReport {
   void AddReportLine(const QString& line);
 
   const QStringList& lines() const { return lines_; }
-  bool isOpen() const { return open_; }
+  // An open report always holds at least its header lines.
+  bool isOpen() const { return !lines_.isEmpty(); }
   void discard();
 
  private:
   QStringList lines_;
-  bool open_ = false;
 };
 
 // The line of one archived file: "file " + number right-aligned in 6

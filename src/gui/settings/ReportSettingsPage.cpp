@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "core/TextFile.h"
 #include "gui/settings/Controls.h"
 #include "gui/settings/FolderField.h"
 
@@ -22,8 +23,7 @@ namespace {
 // One recipient per line; blank lines carry no address.
 QStringList recipientLines(const QString& text) {
   QStringList lines;
-  for (QString line : text.split(QLatin1Char('\n'))) {
-    if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+  for (const QString& line : core::splitLines(text)) {
     if (!line.trimmed().isEmpty()) lines << line;
   }
   return lines;
