@@ -143,9 +143,10 @@ void DiskBackupRun::StartDiskBackup() {
       step();
       addLine(QString());
       addLine(text(78) + QLatin1Char(' ') + name);
-      core::WaitForDirectory(source.trimmed());
-      if (!QFileInfo(source.trimmed()).isDir()) {
-        addLine(text(212) + QLatin1Char(' ') + source.trimmed());
+      const QString sourceFolder = source.trimmed();
+      core::WaitForDirectory(sourceFolder);
+      if (!QFileInfo(sourceFolder).isDir()) {
+        addLine(text(212) + QLatin1Char(' ') + sourceFolder);
       } else {
         if (isFloppyDestination(destination)) {
           engine_.MaxSize = kFloppyVolumeSize;
@@ -155,7 +156,6 @@ void DiskBackupRun::StartDiskBackup() {
           engine_.MaxSize = kDiskVolumeSize;
         }
         host_.setDetail(DetailField::Status, text(132) + QLatin1Char(' ') + name + QStringLiteral("..."));
-        core::WaitForDirectory(source);
         engine_.BackupTitle = name.toStdString();
         archive::TBackupFile::SkippedFiles.clear();
         MaakBackup(source, core::joinPath(destination, archiveName), jobs.cell(row, col::SubDirs) == QLatin1String("Y"),
@@ -250,14 +250,9 @@ bool DiskBackupRun::MaakBackup(const QString& source, const QString& archivePath
   jobFiles_ = engine_.FilesDone();
   jobBytes_ = engine_.TotalBytes();
   const bool nothingStored = jobFiles_ == 0;
-  if (nothingStored) {
-    deleteArchive(archivePath);
-    addLine(text(259));
-  }
-  if (!ok) {
-    addLine(text(67));
-    deleteArchive(archivePath);
-  }
+  if (nothingStored) addLine(text(259));
+  if (!ok) addLine(text(67));
+  if (nothingStored || !ok) deleteArchive(archivePath);
   if (keptEarlier) {
     if (ok && !nothingStored) {
       QFile::remove(earlier);

@@ -102,7 +102,9 @@ std::optional<ArchiveListing> DiskRestoreRun::readListing(const QString& archive
   ArchiveListing listing;
   listing.title = QString::fromStdString(title);
   for (const std::string& line : lines) {
-    listing.storedPaths << QString::fromStdString(line.substr(0, line.find('\t')));
+    // Linux names may hold tabs: the shared parser cuts at the last one.
+    const auto entry = archive::format::parseFileListLine(line);
+    listing.storedPaths << QString::fromStdString(entry ? entry->path : line.substr(0, line.rfind('\t')));
   }
   return listing;
 }
@@ -118,7 +120,10 @@ void DiskRestoreRun::cancel() {
 
 bool DiskRestoreRun::selectionTake(const QString& target) {
   // Exact: Linux names differ by letter case alone.
-  return selection_.removeOne(target);
+  const auto found = selection_.find(target);
+  if (found == selection_.end()) return false;
+  if (--found.value() == 0) selection_.erase(found);
+  return true;
 }
 
 bool DiskRestoreRun::restore(const QString& archivePath, const QString& titleField, const RestoreChoice& choice) {
@@ -148,7 +153,7 @@ bool DiskRestoreRun::restore(const QString& archivePath, const QString& titleFie
     for (int i = 0; i < choice.files.size(); ++i) {
       if (choice.files[i].checked != listChecked) continue;
       host_.setStatusPane(0, QStringLiteral("Finding file... %1").arg(i));
-      selection_ << targetPath(choice.files[i].storedPath, choice);
+      ++selection_[targetPath(choice.files[i].storedPath, choice)];
     }
   }
   host_.setDetail(DetailField::TotalFiles, QString::number(choice.chosen));

@@ -4,6 +4,7 @@
 // they came from or below another folder, under the chosen condition. A
 // replaced file keeps its read-only attribute; a file in use is left alone.
 // Talks only to the run host, like the backup run.
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -84,7 +85,9 @@ class DiskRestoreRun {
   RunControl& control_;
   DiskBackupRun& backupRun_;
   QString archivePath_;
-  QStringList selection_;  // SelectionList, compared without regard to case
+  // SelectionList: target path -> how often listed. Without structure two
+  // stored files can share a target, and each reported file takes one.
+  QHash<QString, int> selection_;
   bool askEachFile_ = false;
   bool finishedEarly_ = false;
   bool memoReadOnly_ = false;

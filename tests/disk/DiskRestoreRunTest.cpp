@@ -71,6 +71,30 @@ TEST_F(DiskRestore, SelectionStatesRestoreExactlyTheCheckedFiles) {
   EXPECT_FALSE(host.busy[core::RunKind::DiskRestore]);
 }
 
+TEST_F(DiskRestore, ANameWithATabIsListedWholeAndRestoredWhenChecked) {
+  const std::string tabbed = dir / "tabs/a\tb.txt";
+  const std::string other = dir / "tabs/other.txt";
+  test::writeFile(tabbed, "original tab");
+  test::writeFile(other, "original other");
+  archive::TBackupFile writer;
+  writer.SaveFileID = true;
+  const QString tabsArchive = q(dir / "tabs.KBU");
+  ASSERT_TRUE(writer.Backup({dir / "tabs/*.*"}, tabsArchive.toStdString()));
+  test::writeFile(tabbed, "changed");
+  test::writeFile(other, "changed");
+
+  const auto read = run.readListing(tabsArchive);
+  ASSERT_TRUE(read.has_value());
+  ASSERT_TRUE(read->storedPaths.contains(q(tabbed))) << read->storedPaths.join(QLatin1Char('|')).toStdString();
+  RestoreChoice choice;
+  for (const QString& path : read->storedPaths) choice.files.append({path, path == q(tabbed)});
+  choice.chosen = 1;
+  choice.total = static_cast<int>(choice.files.size());
+  ASSERT_TRUE(run.restore(tabsArchive, "Tabs", choice));
+  EXPECT_EQ(test::readFile(tabbed), "original tab");
+  EXPECT_EQ(test::readFile(other), "changed");
+}
+
 TEST_F(DiskRestore, MoreThanHalfCheckedListsTheOthers) {
   ASSERT_TRUE(run.restore(archivePath, "Docs", choose({0, 1, 2, 3, 4, 5})));
   EXPECT_EQ(run.SelectionState, 3) << "the four others were passed over, then every entry restores";
