@@ -6,8 +6,8 @@
 
 namespace arkwell::gui {
 
-JobGrid::JobGrid(QString gridName, QWidget* parent) : QTableView(parent), gridName_(std::move(gridName)) {
-  setObjectName(gridName_);
+JobGrid::JobGrid(const QString& gridName, QWidget* parent) : QTableView(parent) {
+  setObjectName(gridName);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setAlternatingRowColors(true);

@@ -10,12 +10,7 @@ namespace arkwell::gui {
 class JobGrid : public QTableView {
   Q_OBJECT
  public:
-  JobGrid(QString gridName, QWidget* parent = nullptr);
-
-  const QString& gridName() const { return gridName_; }
-
- private:
-  QString gridName_;
+  JobGrid(const QString& gridName, QWidget* parent = nullptr);
 };
 
 // A grid's stored column widths (under its object name) onto the view, and

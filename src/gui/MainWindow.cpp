@@ -18,7 +18,6 @@
 #include "gui/DetailsPanel.h"
 #include "gui/DiskJobsController.h"
 #include "gui/DiskRestoreController.h"
-#include "gui/HelpDialog.h"
 #include "gui/PageControl.h"
 #include "gui/SelectFilesDialog.h"
 #include "gui/TrayIcon.h"
@@ -51,7 +50,6 @@ MainWindow::MainWindow(core::DialogService& dialogs, QStringList arguments, QWid
   buildTimers();
   createSteps();
   selectFiles_ = new SelectFilesDialog(this);
-  help_ = new HelpDialog(this);
   connect(selectFiles_, &SelectFilesDialog::helpRequested, this, [this] { openHelp(false); });
   diskRestore_ = new DiskRestoreController(*diskRestorePage_, *selectFiles_, data_, *this, restoreRun_, this);
   connect(this, &MainWindow::diskArchivesUpdated, diskRestore_, &DiskRestoreController::refreshArchives);

@@ -29,7 +29,6 @@ namespace arkwell::gui {
 class DetailsPanel;
 class DiskJobsController;
 class DiskRestoreController;
-class HelpDialog;
 class SelectFilesDialog;
 class DiskRestorePage;
 class FtpRestorePage;
@@ -96,7 +95,6 @@ class MainWindow : public QMainWindow, public core::RunHost {
   QStringList ScheduleDays;
 
   core::ProgramData& data() { return data_; }
-  text::TextTable& textTable() { return texts_; }
 
   // Saves every store (tables, widths, agent configuration, lists, settings)
   // with the busy cursor; a failure is shown and ends the save there.
@@ -122,13 +120,10 @@ class MainWindow : public QMainWindow, public core::RunHost {
   // The test buttons of the commands before and after a full backup.
   void testCommand(bool before);
 
-  archive::TBackupFile& backupFile() { return backupFile_; }
   disk::RunControl& runControl() { return runControl_; }
-  disk::DiskBackupRun& diskRun() { return diskRun_; }
   schedule::BatchRunner& batchRunner() { return runner_; }
   DiskJobsController* diskJobs() const { return diskJobs_; }
   DiskRestoreController* diskRestore() const { return diskRestore_; }
-  disk::DiskRestoreRun& restoreRun() { return restoreRun_; }
 
   // Hooks for the later subsystems (null: nothing to do yet).
   std::function<bool()> ftpConnected;                      // the FTP client is connected
@@ -161,23 +156,14 @@ class MainWindow : public QMainWindow, public core::RunHost {
   JobTablePage* diskBackupPage() const { return diskPage_; }
   JobTablePage* ftpBackupPage() const { return ftpPage_; }
   DiskRestorePage* diskRestorePage() const { return diskRestorePage_; }
-  FtpRestorePage* ftpRestorePage() const { return ftpRestorePage_; }
-  ImmediateBackupPage* immediateBackupPage() const { return immediatePage_; }
-  ImmediateRestorePage* immediateRestorePage() const { return immediateRestorePage_; }
-  NotesPage* notesPage() const { return notesPage_; }
   DetailsPanel* detailsPanel() const { return details_; }
   ProgressPanel* progressPanel() const { return progress_; }
   TrayIcon* trayIcon() const { return tray_; }
   QLabel* statusPane(int pane) const { return statusPanes_[pane]; }
-  QLabel* changedMarker() const { return changedMarker_; }
   QTimer& commandLineRunTimer() { return commandLineRunTimer_; }
   QTimer& scheduleTimer() { return scheduleTimer_; }
   QTimer& immediateTimer() { return immediateTimer_; }
-  QTimer& agentStatusTimer() { return agentStatusTimer_; }
   QAction* action(const QString& objectName) const;
-  // The two dialogs made once, after the window itself.
-  SelectFilesDialog* selectFilesDialog() const { return selectFiles_; }
-  HelpDialog* helpDialog() const { return help_; }
 
  signals:
   // Timer ticks and commands whose work belongs to later subsystems.
@@ -265,7 +251,6 @@ class MainWindow : public QMainWindow, public core::RunHost {
   QTimer immediateTimer_;
   QTimer agentStatusTimer_;
   SelectFilesDialog* selectFiles_ = nullptr;
-  HelpDialog* help_ = nullptr;
   bool closeAllowed_ = false;
   bool closeConfirmed_ = false;  // the changed-settings question was answered OK
   bool closePending_ = false;    // closing as soon as the busy run ends

@@ -48,10 +48,6 @@ int PageControl::currentPage() const {
   return stack_->currentIndex();
 }
 
-QWidget* PageControl::page(int index) const {
-  return stack_->widget(index);
-}
-
 bool PageControl::setCurrentPage(int index) {
   const int from = currentPage();
   if (index < 0 || index >= stack_->count()) return false;

@@ -21,7 +21,6 @@ class PageControl : public QWidget {
   int addPageWithoutTab(QWidget* page);
 
   int currentPage() const;
-  QWidget* page(int index) const;
   // Asks the guard (from, to); true when the page is now `index`.
   bool setCurrentPage(int index);
   void setGuard(std::function<bool(int from, int to)> guard) { guard_ = std::move(guard); }

@@ -19,6 +19,7 @@
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
+#include "archive/RestoreTarget.h"
 #include "text/TextTable.h"
 
 namespace arkwell::gui {
@@ -29,20 +30,6 @@ constexpr int kStoredPathRole = Qt::UserRole;
 constexpr int kFileRole = Qt::UserRole + 1;
 
 constexpr int kFirstMethodText = 145;
-
-bool isSeparator(QChar c) {
-  return c == QLatin1Char('\\') || c == QLatin1Char('/');
-}
-
-// A Linux name (beginning with "/") is cut at "/" only: its backslashes
-// belong to file names.
-qsizetype nextSeparator(const QString& path, qsizetype from) {
-  const bool linuxName = path.startsWith(QLatin1Char('/'));
-  for (qsizetype i = from; i < path.size(); ++i) {
-    if (linuxName ? path[i] == QLatin1Char('/') : isSeparator(path[i])) return i;
-  }
-  return -1;
-}
 
 // Pre-order search, the order in which the tree is read.
 QTreeWidgetItem* firstWithText(QTreeWidgetItem* item, const QString& text) {
@@ -215,8 +202,11 @@ void SelectFilesDialog::VulTree(const QString& path) {
     if (!parent) parent = addNode(nullptr, root, root, false);
     pos = 1;
   }
+  // Separators as the reader sees them; one character for one, so the
+  // positions hold in the stored name too.
+  const QString slashed = QString::fromStdString(archive::storedNameToSlashes(path.toStdString()));
   while (pos < path.size()) {
-    const qsizetype separator = nextSeparator(path, pos);
+    const qsizetype separator = slashed.indexOf(QLatin1Char('/'), pos);
     if (separator < 0) {
       addNode(parent, path.mid(pos), path, true);
       return;

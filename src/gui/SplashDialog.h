@@ -15,8 +15,6 @@ class SplashDialog : public QDialog {
   enum class Use { Splash, Information };
   explicit SplashDialog(Use use, QWidget* parent = nullptr);
 
-  QLabel* versionLabel() const { return version_; }
-
  private:
   QWidget* versionPanel_;
   QLabel* version_;

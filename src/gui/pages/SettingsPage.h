@@ -37,7 +37,6 @@ class SettingsPage : public Page {
   int currentSubPage() const;
   bool setCurrentSubPage(int index);
   void setGuard(std::function<bool(int from, int to)> guard) { guard_ = std::move(guard); }
-  QTabWidget* tabs() const { return tabs_; }
 
   AgentSettingsPage* agentPage() const { return agent_; }
   DiskSettingsPage* diskPage() const { return disk_; }
