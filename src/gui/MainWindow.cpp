@@ -68,8 +68,8 @@ void MainWindow::buildPages() {
   immediatePage_ = new ImmediateBackupPage(data_.immediateJobs, data_.waitingFiles, this);
   immediateRestorePage_ = new ImmediateRestorePage(this);
   reportsPage_ = new ReportsPage(
-      dialogs_, [this] { return data_.settings.reportsSaveDir; }, this);
-  reportsPage_->setMessageHandler([this](core::DialogIcon icon, const QString& text) { showMessage(icon, text); });
+      dialogs_, [this] { return data_.settings.reportsSaveDir; },
+      [this](core::DialogIcon icon, const QString& text) { showMessage(icon, text); }, this);
   notesPage_ = new NotesPage(data_, this);
   settingsPage_ = new SettingsPage(data_, dialogs_, this);
 

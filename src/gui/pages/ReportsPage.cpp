@@ -13,8 +13,9 @@
 
 namespace arkwell::gui {
 
-ReportsPage::ReportsPage(core::DialogService& dialogs, std::function<QString()> reportFolder, QWidget* parent)
-    : Page(parent), dialogs_(dialogs), reportFolder_(std::move(reportFolder)) {
+ReportsPage::ReportsPage(core::DialogService& dialogs, std::function<QString()> reportFolder, MessageFn message,
+                         QWidget* parent)
+    : Page(parent), dialogs_(dialogs), reportFolder_(std::move(reportFolder)), message_(std::move(message)) {
   name_ = new QLabel(QStringLiteral("-"), this);
   name_->setObjectName(QStringLiteral("reportNameLabel"));
   viewer_ = new QPlainTextEdit(this);
@@ -56,11 +57,7 @@ bool ReportsPage::loadReportFile(const QString& path) {
     showReport(report::readReportFile(path), QFileInfo(path).fileName());
     return true;
   } catch (const core::CoreError& e) {
-    if (message_) {
-      message_(core::DialogIcon::Error, e.message());
-    } else {
-      dialogs_.show(core::DialogIcon::Error, e.message());
-    }
+    message_(core::DialogIcon::Error, e.message());
     return false;
   }
 }

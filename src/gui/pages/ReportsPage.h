@@ -17,8 +17,11 @@ namespace arkwell::gui {
 class ReportsPage : public Page {
   Q_OBJECT
  public:
-  // `reportFolder` gives the current report folder setting.
-  ReportsPage(core::DialogService& dialogs, std::function<QString()> reportFolder, QWidget* parent = nullptr);
+  using MessageFn = std::function<void(core::DialogIcon, const QString&)>;
+  // `reportFolder` gives the current report folder setting; `message` shows
+  // a report that cannot be read.
+  ReportsPage(core::DialogService& dialogs, std::function<QString()> reportFolder, MessageFn message,
+              QWidget* parent = nullptr);
   void applyTexts(const text::TextTable& texts) override;
 
   void showReport(const QStringList& lines, const QString& name);
@@ -29,11 +32,6 @@ class ReportsPage : public Page {
   // "Ander bestand...": pick a report file and show it.
   void openOtherReport();
 
-  // Where reading errors go (by default the dialog service).
-  void setMessageHandler(std::function<void(core::DialogIcon, const QString&)> handler) {
-    message_ = std::move(handler);
-  }
-
   QString shownName() const;
   QString shownText() const;
   QPushButton* otherFileButton() const { return otherFile_; }
@@ -41,7 +39,7 @@ class ReportsPage : public Page {
  private:
   core::DialogService& dialogs_;
   std::function<QString()> reportFolder_;
-  std::function<void(core::DialogIcon, const QString&)> message_;
+  MessageFn message_;
   QLabel* name_;
   QPlainTextEdit* viewer_;
   QPushButton* otherFile_;
